@@ -40,14 +40,53 @@ QByteArray rawKeyPragma(const QByteArray& salt, const QByteArray& password) {
     return pragma;
 }
 
-QString settingOf(const QString& connectionString, const QString& name) {
-    for (const QString& part : connectionString.split(u';')) {
-        const int eq = part.indexOf(u'=');
-        if (eq < 0 || part.left(eq).trimmed().compare(name, Qt::CaseInsensitive) != 0) continue;
-        QString value = part.mid(eq + 1).trimmed();
-        if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
-            value = value.mid(1, value.size() - 2);
-        return value;
+// A value in double quotes may hold ";" (a folder name can); a quote inside
+// is doubled.
+QString quotedValue(const QString& value) {
+    if (!value.contains(u';') && !value.startsWith(u'"') && !value.startsWith(u'\'')) return value;
+    QString out = value;
+    out.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + out + u'"';
+}
+
+QString settingOf(const QString& s, const QString& name) {
+    const int n = int(s.size());
+    int i = 0;
+    while (i < n) {
+        const int semi = int(s.indexOf(u';', i));
+        const int eq = int(s.indexOf(u'=', i));
+        if (eq < 0) break;
+        if (semi >= 0 && semi < eq) {  // a part without a value
+            i = semi + 1;
+            continue;
+        }
+        const QString key = s.mid(i, eq - i).trimmed();
+        int j = eq + 1;
+        while (j < n && s[j] == u' ') ++j;
+        QString value;
+        if (j < n && (s[j] == u'"' || s[j] == u'\'')) {
+            const QChar quote = s[j++];
+            while (j < n) {
+                if (s[j] == quote) {
+                    if (j + 1 < n && s[j + 1] == quote) {
+                        value += quote;
+                        j += 2;
+                        continue;
+                    }
+                    ++j;
+                    break;
+                }
+                value += s[j++];
+            }
+            const int end = int(s.indexOf(u';', j));
+            j = end < 0 ? n : end;
+        } else {
+            const int end = int(s.indexOf(u';', j));
+            j = end < 0 ? n : end;
+            value = s.mid(eq + 1, j - eq - 1).trimmed();
+        }
+        if (key.compare(name, Qt::CaseInsensitive) == 0) return value;
+        i = j + 1;
     }
     return {};
 }
@@ -64,14 +103,19 @@ void execOrThrow(sqlite3* db, const char* sql) {
 }  // namespace
 
 Connection::Connection()
-    : m_connectionString(QStringLiteral(
-          "Provider=SQLCipher;User ID=Admin;Data Source=data.mdb;Mode=Share Deny None;"
-          "Persist Security Info=False;Database Password=%1")
-                             .arg(QLatin1String(kPassword))) {}
+    : m_connectionString(
+          QStringLiteral(
+              "Provider=SQLCipher;User ID=Admin;Data Source=data.mdb;Mode=Share Deny None;"
+              "Persist Security Info=False;Database Password=%1")
+              .arg(QLatin1String(kPassword))) {}
 
-Connection::~Connection() { close(); }
+Connection::~Connection() {
+    close();
+}
 
-QString Connection::databasePassword() { return QString::fromLatin1(kPassword); }
+QString Connection::databasePassword() {
+    return QString::fromLatin1(kPassword);
+}
 
 QString Connection::runtimeConnectionString(const QString& workingDirectory) {
     QString dir = QDir::cleanPath(workingDirectory);
@@ -82,17 +126,24 @@ QString Connection::runtimeConnectionString(const QString& workingDirectory) {
 
 QString Connection::connectionStringFor(const QString& filePath) {
     return QStringLiteral("Provider=SQLCipher;Database Password=\"") + databasePassword() +
-           QStringLiteral("\";Data Source=") + filePath + QStringLiteral(";Persist Security Info=True");
+           QStringLiteral("\";Data Source=") + quotedValue(filePath) +
+           QStringLiteral(";Persist Security Info=True");
 }
 
 QString Connection::currentConnectionString() {
     return runtimeConnectionString(QDir::currentPath());
 }
 
-QString Connection::dataSource(const QString& s) { return settingOf(s, QStringLiteral("Data Source")); }
-QString Connection::password(const QString& s) { return settingOf(s, QStringLiteral("Database Password")); }
+QString Connection::dataSource(const QString& s) {
+    return settingOf(s, QStringLiteral("Data Source"));
+}
+QString Connection::password(const QString& s) {
+    return settingOf(s, QStringLiteral("Database Password"));
+}
 
-void Connection::setConnectionString(const QString& s) { m_connectionString = s; }
+void Connection::setConnectionString(const QString& s) {
+    m_connectionString = s;
+}
 
 void Connection::throwEngineError(const QString& what) {
     QString msg = what;
@@ -120,7 +171,10 @@ void Connection::open() {
         throw Error(cannotOpen + QStringLiteral(": file is encrypted or is not a database"));
 
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(m_filePath.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // A connection is only ever used by the thread of its window: spare the
+    // engine's lock around every call.
+    int rc = sqlite3_open_v2(m_filePath.toUtf8().constData(), &db,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     m_db = db;
     if (rc != SQLITE_OK) throwEngineError(cannotOpen);
 
@@ -181,8 +235,8 @@ Connection::Transaction::~Transaction() {
 void Connection::createFile(const QString& path) {
     if (QFileInfo::exists(path)) throw Error(QStringLiteral("'%1' already exists").arg(path));
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr) != SQLITE_OK) {
         QString msg = QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close(db);
         throw Error(QStringLiteral("Could not create '%1': %2").arg(path, msg));

@@ -2,8 +2,13 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <QPointer>
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <numeric>
 
 #include "Connection.h"
 #include "NumberText.h"
@@ -12,10 +17,88 @@
 namespace store {
 namespace {
 
+static_assert(std::endian::native == std::endian::little, "texts are kept as UTF-16LE");
+
+// Text references of a row record: an arena offset, or one of these.
 constexpr std::uint32_t kNullText = 0xffffffffu;
+constexpr std::uint32_t kEmptyText = 0xfffffffeu;
+constexpr std::size_t kArenaLimit = 0xfffffff0u;
 const double kNullNumber = std::numeric_limits<double>::quiet_NaN();
 
-QString closedError() { return QStringLiteral("Cannot perform this operation on a closed dataset"); }
+// An arena text is a length header, (units << 1 | wide) as a varint, then
+// the characters: UTF-16LE when wide, else one Latin-1 byte each.
+std::uint32_t appendText(GrowBuffer& arena, const unsigned char* utf16le, std::size_t units) {
+    if (units == 0) return kEmptyText;
+    unsigned char high = 0;
+    for (std::size_t i = 0; i < units; ++i) high |= utf16le[2 * i + 1];
+    const bool wide = high != 0;
+    const std::size_t offset = arena.size();
+    const std::size_t bytes = wide ? 2 * units : units;
+    if (offset + bytes + 10 > kArenaLimit)
+        throw Error(QStringLiteral("The result is too large to be held in memory"));
+    unsigned char* d = arena.tail(bytes + 10);
+    std::size_t h = 0;
+    for (std::uint64_t v = (std::uint64_t(units) << 1) | (wide ? 1 : 0);; v >>= 7) {
+        if (v < 0x80) {
+            d[h++] = static_cast<unsigned char>(v);
+            break;
+        }
+        d[h++] = static_cast<unsigned char>(v | 0x80);
+    }
+    if (wide) {
+        std::memcpy(d + h, utf16le, bytes);
+    } else {
+        for (std::size_t i = 0; i < units; ++i) d[h + i] = utf16le[2 * i];
+    }
+    arena.commit(h + bytes);
+    return std::uint32_t(offset);
+}
+
+QString arenaText(const GrowBuffer& arena, std::uint32_t ref) {
+    if (ref >= kEmptyText) return {};
+    const unsigned char* p = arena.data() + ref;
+    std::uint64_t v = 0;
+    for (int shift = 0;; shift += 7) {
+        const unsigned char b = *p++;
+        v |= std::uint64_t(b & 0x7f) << shift;
+        if (b < 0x80) break;
+    }
+    const qsizetype units = qsizetype(v >> 1);
+    if (!(v & 1)) return QString::fromLatin1(reinterpret_cast<const char*>(p), units);
+    QString text(units, Qt::Uninitialized);
+    std::memcpy(text.data(), p, std::size_t(units) * 2);
+    return text;
+}
+
+double loadDouble(const unsigned char* p) {
+    double d;
+    std::memcpy(&d, p, sizeof d);
+    return d;
+}
+
+std::uint32_t loadRef(const unsigned char* p) {
+    std::uint32_t r;
+    std::memcpy(&r, p, sizeof r);
+    return r;
+}
+
+// Texts of a database kept in UTF-16LE can be taken as they lie in the row,
+// without the engine's copy that adds a terminator.
+bool storesUtf16le(sqlite3* db) {
+    sqlite3_stmt* st = nullptr;
+    bool utf16le = false;
+    if (sqlite3_prepare_v2(db, "PRAGMA encoding", -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW) {
+        const char* e = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+        utf16le = e && std::strcmp(e, "UTF-16le") == 0;
+    }
+    sqlite3_finalize(st);
+    return utf16le;
+}
+
+QString closedError() {
+    return QStringLiteral("Cannot perform this operation on a closed dataset");
+}
 
 // Finalizes a prepared statement on every path.
 struct Prepared {
@@ -23,7 +106,21 @@ struct Prepared {
     ~Prepared() { sqlite3_finalize(stmt); }
 };
 
-QString engineMessage(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+QString engineMessage(sqlite3* db) {
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+QString readOnlyError() {
+    return QStringLiteral("This result cannot be changed");
+}
+
+// The first n UTF-16 units of a text, one less where the cut would split a
+// character outside the basic plane.
+QString leftChars(const QString& text, int n) {
+    if (text.size() <= n) return text;
+    if (n > 0 && text.at(n - 1).isHighSurrogate() && text.at(n).isLowSurrogate()) --n;
+    return text.left(n);
+}
 
 void prepare(sqlite3* db, const QString& sql, Prepared& p) {
     if (sqlite3_prepare16_v2(db, sql.utf16(), -1, &p.stmt, nullptr) != SQLITE_OK)
@@ -42,7 +139,9 @@ void Dataset::setStatement(const Statement& statement) {
     m_statement = statement;
 }
 
-void Dataset::clearStatement() { setStatement(Statement()); }
+void Dataset::clearStatement() {
+    setStatement(Statement());
+}
 
 void Dataset::requireOpen() const {
     if (!isOpen()) throw Error(closedError());
@@ -72,64 +171,106 @@ void Dataset::open() {
     const int resultColumns = sqlite3_column_count(p.stmt);
     std::vector<ColumnDef> columns;
     for (int i = first; i < resultColumns; ++i) {
-        const QString name = QString::fromUtf16(
-            static_cast<const char16_t*>(sqlite3_column_name16(p.stmt, i)));
+        const QString name =
+            QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(p.stmt, i)));
         const ColumnDef* def = m_table ? m_table->column(name) : nullptr;
         columns.push_back(def ? *def : ColumnDef{name, ColumnType::Text, 0});
     }
     const std::size_t n = columns.size();
 
-    std::vector<Cell> cells;
-    std::vector<qint64> keys;
-    std::vector<char16_t> arena;
-    cells.reserve(n * 256);
-    arena.reserve(4096);
+    // Lay out the row record.
+    struct Reader {
+        Slot slot;
+        std::uint32_t offset;
+        int column;     // of the result
+        bool integer;   // an autonumber without a row key
+        bool asStored;  // a declared text column of a UTF-16LE file
+    };
+    const bool utf16le = storesUtf16le(db);
+    std::vector<Layout> layout;
+    std::vector<Reader> readers;
+    std::size_t stride = sizeof(qint64);
+    for (std::size_t c = 0; c < n; ++c) {
+        const ColumnDef& def = columns[c];
+        Reader r{Slot::Text, std::uint32_t(stride), int(c) + first, false, false};
+        if (def.type == ColumnType::AutoNumber && first) {
+            r.slot = Slot::Key;
+            r.offset = 0;
+        } else if (def.type == ColumnType::Text) {
+            r.asStored = utf16le && m_table && m_table->column(def.name);
+            stride += sizeof(std::uint32_t);
+        } else {
+            r.slot = Slot::Number;
+            r.integer = def.type == ColumnType::AutoNumber;
+            stride += sizeof(double);
+        }
+        layout.push_back({r.slot, r.offset});
+        readers.push_back(r);
+    }
+
+    GrowBuffer rows, arena;
+    sqlite3_stmt* st = p.stmt;
     int rc;
     qint64 position = 0;
-    while ((rc = sqlite3_step(p.stmt)) == SQLITE_ROW) {
-        keys.push_back(first ? sqlite3_column_int64(p.stmt, 0) : position);
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        unsigned char* rec = rows.tail(stride);
+        const qint64 key = first ? sqlite3_column_int64(st, 0) : position;
         ++position;
-        for (std::size_t c = 0; c < n; ++c) {
-            const int col = int(c) + first;
-            Cell cell;
-            const bool null = sqlite3_column_type(p.stmt, col) == SQLITE_NULL;
-            switch (columns[c].type) {
-                case ColumnType::Text: {
-                    if (null) {
-                        cell.text = {0, kNullText};
-                        break;
-                    }
-                    auto* t = static_cast<const char16_t*>(sqlite3_column_text16(p.stmt, col));
-                    const std::uint32_t len = std::uint32_t(sqlite3_column_bytes16(p.stmt, col) / 2);
-                    cell.text = {std::uint32_t(arena.size()), len};
-                    arena.insert(arena.end(), t, t + len);
+        std::memcpy(rec, &key, sizeof key);
+        for (const Reader& r : readers) {
+            switch (r.slot) {
+                case Slot::Key:
+                    break;
+                case Slot::Number: {
+                    double d = r.integer ? double(sqlite3_column_int64(st, r.column))
+                                         : sqlite3_column_double(st, r.column);
+                    if (d == 0 && sqlite3_column_type(st, r.column) == SQLITE_NULL) d = kNullNumber;
+                    std::memcpy(rec + r.offset, &d, sizeof d);
                     break;
                 }
-                case ColumnType::Float:
-                    cell.number = null ? kNullNumber : sqlite3_column_double(p.stmt, col);
+                case Slot::Text: {
+                    std::uint32_t ref;
+                    if (r.asStored) {
+                        auto* t =
+                            static_cast<const unsigned char*>(sqlite3_column_blob(st, r.column));
+                        if (t)
+                            ref = appendText(arena, t,
+                                             std::size_t(sqlite3_column_bytes(st, r.column)) / 2);
+                        else
+                            ref = sqlite3_column_type(st, r.column) == SQLITE_NULL ? kNullText
+                                                                                   : kEmptyText;
+                    } else if (sqlite3_column_type(st, r.column) == SQLITE_NULL) {
+                        ref = kNullText;
+                    } else {
+                        auto* t =
+                            static_cast<const unsigned char*>(sqlite3_column_text16(st, r.column));
+                        ref = t ? appendText(arena, t,
+                                             std::size_t(sqlite3_column_bytes16(st, r.column)) / 2)
+                                : kEmptyText;
+                    }
+                    std::memcpy(rec + r.offset, &ref, sizeof ref);
                     break;
-                case ColumnType::AutoNumber:
-                    cell.number = null ? kNullNumber : double(sqlite3_column_int64(p.stmt, col));
-                    break;
+                }
             }
-            cells.push_back(cell);
         }
+        rows.commit(stride);
     }
     if (rc != SQLITE_DONE) throw Error(engineMessage(db));
+    rows.trim();
+    arena.trim();
 
     emit aboutToReset();
     m_columns = std::move(columns);
-    m_idColumn = -1;
-    for (std::size_t c = 0; c < m_columns.size(); ++c)
-        if (m_columns[c].type == ColumnType::AutoNumber) m_idColumn = int(c);
-    m_cells = std::move(cells);
-    m_cells.shrink_to_fit();
-    m_keys = std::move(keys);
+    m_layout = std::move(layout);
+    m_stride = stride;
+    m_rows = std::move(rows);
     m_arena = std::move(arena);
-    m_order.resize(m_keys.size());
-    for (std::size_t i = 0; i < m_order.size(); ++i) m_order[i] = std::uint32_t(i);
+    std::vector<std::uint32_t> order(static_cast<std::size_t>(position));
+    std::iota(order.begin(), order.end(), 0u);
+    m_order = std::move(order);
     m_pending.assign(m_columns.size(), std::nullopt);
     m_state = State::Browse;
+    ++m_generation;
     m_current = m_order.empty() ? -1 : 0;
     m_eof = m_order.empty();
     emit reset();
@@ -140,10 +281,10 @@ void Dataset::close() {
     if (!isOpen()) return;
     emit aboutToReset();
     m_state = State::Inactive;
-    m_cells = {};
-    m_keys = {};
-    m_order = {};
-    m_arena = {};
+    ++m_generation;
+    m_rows.clear();
+    m_arena.clear();
+    std::vector<std::uint32_t>().swap(m_order);  // "= {}" would keep the capacity
     m_pending.clear();
     m_current = -1;
     m_eof = true;
@@ -204,22 +345,31 @@ void Dataset::moveTo(int index) {
     m_eof = false;
 }
 
-Dataset::Bookmark Dataset::bookmark() const { return bookmarkAt(m_current); }
+Dataset::Bookmark Dataset::bookmark() const {
+    return bookmarkAt(m_current);
+}
 
 Dataset::Bookmark Dataset::bookmarkAt(int index) const {
     if (index < 0 || index >= int(m_order.size())) return -1;
-    return m_keys[m_order[index]];
+    return keyOf(record(index));
+}
+
+qint64 Dataset::keyOf(const unsigned char* record) {
+    qint64 key;
+    std::memcpy(&key, record, sizeof key);
+    return key;
 }
 
 int Dataset::indexOf(Bookmark bookmark) const {
     for (std::size_t i = 0; i < m_order.size(); ++i)
-        if (m_keys[m_order[i]] == bookmark) return int(i);
+        if (keyOf(record(int(i))) == bookmark) return int(i);
     return -1;
 }
 
 bool Dataset::gotoBookmark(Bookmark bookmark) {
     requireOpen();
-    const int index = (m_current >= 0 && bookmarkAt(m_current) == bookmark) ? m_current : indexOf(bookmark);
+    const int index =
+        (m_current >= 0 && bookmarkAt(m_current) == bookmark) ? m_current : indexOf(bookmark);
     if (index < 0) return false;
     moveTo(index);
     return true;
@@ -262,7 +412,7 @@ void Dataset::setText(const QString& column, const QString& text) {
     switch (def.type) {
         case ColumnType::Text:
             value.isNull = false;
-            value.text = def.size > 0 ? text.left(def.size) : text;
+            value.text = def.size > 0 ? leftChars(text, def.size) : text;
             break;
         case ColumnType::Float:
         case ColumnType::AutoNumber:
@@ -273,35 +423,45 @@ void Dataset::setText(const QString& column, const QString& text) {
             } else {
                 // Never leave a half-filled row behind for a later post.
                 cancel();
-                throw Error(QStringLiteral("'%1' is not a valid floating point value for field '%2'")
-                                .arg(text, def.name));
+                throw Error(
+                    QStringLiteral("'%1' is not a valid floating point value for field '%2'")
+                        .arg(text, def.name));
             }
             break;
     }
     m_pending[c] = std::move(value);
 }
 
-Dataset::Cell Dataset::makeCell(int column, const Pending& value) {
-    Cell cell;
-    if (m_columns[column].type == ColumnType::Text) {
-        if (value.isNull) {
-            cell.text = {0, kNullText};
-        } else {
-            cell.text = {std::uint32_t(m_arena.size()), std::uint32_t(value.text.size())};
-            const char16_t* t = reinterpret_cast<const char16_t*>(value.text.utf16());
-            m_arena.insert(m_arena.end(), t, t + value.text.size());
+std::uint32_t Dataset::storeText(const QString& text) {
+    return appendText(m_arena, reinterpret_cast<const unsigned char*>(text.utf16()),
+                      std::size_t(text.size()));
+}
+
+void Dataset::writeValue(unsigned char* record, int column, const Pending& value) {
+    const Layout& l = m_layout[column];
+    switch (l.slot) {
+        case Slot::Key:
+            break;
+        case Slot::Number: {
+            const double d = value.isNull ? kNullNumber : value.number;
+            std::memcpy(record + l.offset, &d, sizeof d);
+            break;
         }
-    } else {
-        cell.number = value.isNull ? kNullNumber : value.number;
+        case Slot::Text: {
+            const std::uint32_t ref = value.isNull ? kNullText : storeText(value.text);
+            std::memcpy(record + l.offset, &ref, sizeof ref);
+            break;
+        }
     }
-    return cell;
 }
 
 void Dataset::post() {
     if (m_state != State::Edit && m_state != State::Insert) return;
-    if (!m_table) {
+    // Only rows keyed by their rowid can be written back: the customer list's
+    // positions are no row keys.
+    if (!m_table || !m_statement.keyed()) {
         cancel();
-        throw Error(QStringLiteral("This result cannot be changed"));
+        throw Error(readOnlyError());
     }
     sqlite3* db = m_conn.handle();
     if (!db) {
@@ -347,7 +507,8 @@ void Dataset::post() {
         if (v.isNull)
             sqlite3_bind_null(p.stmt, i);
         else if (m_columns[c].type == ColumnType::Text)
-            sqlite3_bind_text16(p.stmt, i, v.text.utf16(), int(v.text.size() * 2), SQLITE_TRANSIENT);
+            sqlite3_bind_text16(p.stmt, i, v.text.utf16(), int(v.text.size() * 2),
+                                SQLITE_TRANSIENT);
         else
             sqlite3_bind_double(p.stmt, i, v.number);
         ++i;
@@ -360,53 +521,65 @@ void Dataset::post() {
     }
     if (!inserting && sqlite3_changes(db) == 0) {
         cancel();
-        throw Error(QStringLiteral(
-            "Row cannot be located for updating. Some values may have been changed since it was last read."));
+        throw Error(
+            QStringLiteral("Row cannot be located for updating. Some values may have been changed "
+                           "since it was last read."));
     }
 
     const std::size_t n = m_columns.size();
     if (inserting) {
         const qint64 key = sqlite3_last_insert_rowid(db);
-        std::vector<Cell> row(n);
+        const std::size_t physical = m_rows.size() / m_stride;
+        unsigned char* rec = m_rows.tail(m_stride);
+        std::memcpy(rec, &key, sizeof key);
         for (std::size_t c = 0; c < n; ++c)
-            row[c] = makeCell(int(c), m_pending[c] ? *m_pending[c] : Pending{});
-        if (m_idColumn >= 0) row[m_idColumn].number = double(key);
+            writeValue(rec, int(c), m_pending[c] ? *m_pending[c] : Pending{});
+        m_rows.commit(m_stride);
         const int index = int(m_order.size());
         emit rowAboutToBeInserted(index);
-        m_cells.insert(m_cells.end(), row.begin(), row.end());
-        m_keys.push_back(key);
-        m_order.push_back(std::uint32_t(m_keys.size() - 1));
+        m_order.push_back(std::uint32_t(physical));
         m_pending.assign(n, std::nullopt);
         m_state = State::Browse;
         m_current = index;
         m_eof = false;
         emit rowInserted(index);
         emit currentChanged(m_current);
-        m_conn.addUndo([this, key] {
+        onRollback([this, key] {
             const int at = indexOf(key);
             if (at >= 0) removeAt(at);
         });
     } else {
-        Cell* cells = rowCells(m_current);
-        std::vector<Cell> old(cells, cells + n);
-        for (int c : set) cells[c] = makeCell(c, *m_pending[c]);
+        unsigned char* rec = record(m_current);
+        std::vector<unsigned char> old(rec, rec + m_stride);
+        for (int c : set) writeValue(rec, c, *m_pending[c]);
         m_pending.assign(n, std::nullopt);
         m_state = State::Browse;
         emit rowChanged(m_current);
         const qint64 key = bookmark();
-        m_conn.addUndo([this, key, old] {
+        onRollback([this, key, old] {
             const int at = indexOf(key);
             if (at < 0) return;
-            std::copy(old.begin(), old.end(), rowCells(at));
+            std::copy(old.begin(), old.end(), record(at));
             emit rowChanged(at);
         });
     }
+}
+
+void Dataset::onRollback(std::function<void()> undo) {
+    if (!m_conn.inTransaction()) return;
+    // The undo belongs to this snapshot: a dataset since destroyed, closed or
+    // reloaded has nothing left to undo.
+    QPointer<Dataset> self(this);
+    m_conn.addUndo([self, generation = m_generation, undo = std::move(undo)] {
+        if (self && self->m_generation == generation) undo();
+    });
 }
 
 void Dataset::removeAt(int index) {
     emit rowAboutToBeRemoved(index);
     m_order.erase(m_order.begin() + index);
     const int count = int(m_order.size());
+    if (index < m_current) --m_current;  // keep the same row current
     if (m_current >= count) m_current = count - 1;
     m_eof = count == 0;
     emit rowRemoved(index);
@@ -420,38 +593,59 @@ void Dataset::deleteCurrent() {
         return;
     }
     cancel();
-    if (m_current < 0) throw Error(QStringLiteral("Cannot perform this operation on an empty dataset"));
-    if (m_table) {
-        sqlite3* db = m_conn.handle();
-        if (!db) throw Error(closedError());
-        Prepared p;
-        prepare(db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_table->name), p);
-        sqlite3_bind_int64(p.stmt, 1, bookmark());
-        if (sqlite3_step(p.stmt) != SQLITE_DONE) throw Error(engineMessage(db));
-    }
+    if (m_current < 0)
+        throw Error(QStringLiteral("Cannot perform this operation on an empty dataset"));
+    if (!m_table || !m_statement.keyed()) throw Error(readOnlyError());
+    sqlite3* db = m_conn.handle();
+    if (!db) throw Error(closedError());
+    Prepared p;
+    prepare(db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_table->name), p);
+    sqlite3_bind_int64(p.stmt, 1, bookmark());
+    if (sqlite3_step(p.stmt) != SQLITE_DONE) throw Error(engineMessage(db));
     // A row another connection deleted already is gone all the same.
-    removeAt(m_current);
+    const int index = m_current;
+    const std::uint32_t physical = m_order[index];
+    removeAt(index);
+    // A rollback brings the row back to where it was.
+    onRollback([this, index, physical] {
+        const int at = std::min(index, int(m_order.size()));
+        emit rowAboutToBeInserted(at);
+        m_order.insert(m_order.begin() + at, physical);
+        if (m_current < 0 || at <= m_current) ++m_current;
+        m_eof = false;
+        emit rowInserted(at);
+        emit currentChanged(m_current);
+    });
 }
 
-QString Dataset::cellText(int column, const Cell& cell) const {
-    switch (m_columns[column].type) {
-        case ColumnType::Text:
-            if (cell.text.length == kNullText) return {};
-            return QString(reinterpret_cast<const QChar*>(m_arena.data() + cell.text.offset),
-                           qsizetype(cell.text.length));
-        case ColumnType::Float:
-            if (std::isnan(cell.number)) return {};
-            return NumberText::general(cell.number);
-        case ColumnType::AutoNumber:
-            if (std::isnan(cell.number)) return {};
-            return QString::number(qint64(cell.number));
+QString Dataset::valueText(int column, const unsigned char* rec) const {
+    const Layout& l = m_layout[column];
+    switch (l.slot) {
+        case Slot::Key:
+            return QString::number(keyOf(rec));
+        case Slot::Number: {
+            const double d = loadDouble(rec + l.offset);
+            if (std::isnan(d)) return {};
+            if (m_columns[column].type == ColumnType::AutoNumber) return QString::number(qint64(d));
+            return NumberText::general(d);
+        }
+        case Slot::Text:
+            return arenaText(m_arena, loadRef(rec + l.offset));
     }
     return {};
 }
 
-bool Dataset::cellNull(int column, const Cell& cell) const {
-    if (m_columns[column].type == ColumnType::Text) return cell.text.length == kNullText;
-    return std::isnan(cell.number);
+bool Dataset::valueNull(int column, const unsigned char* rec) const {
+    const Layout& l = m_layout[column];
+    switch (l.slot) {
+        case Slot::Key:
+            return false;
+        case Slot::Number:
+            return std::isnan(loadDouble(rec + l.offset));
+        case Slot::Text:
+            return loadRef(rec + l.offset) == kNullText;
+    }
+    return true;
 }
 
 QString Dataset::text(const QString& column) const {
@@ -463,34 +657,46 @@ QString Dataset::text(const QString& column) const {
         return m_columns[c].type == ColumnType::Text ? v.text : NumberText::general(v.number);
     }
     if (m_state == State::Insert || m_current < 0) return {};
-    return cellText(c, rowCells(m_current)[c]);
+    return valueText(c, record(m_current));
 }
 
 QString Dataset::value(const QString& column) const {
     const int c = columnIndex(column);
     if (c < 0) throw Error(QStringLiteral("Field '%1' not found").arg(column));
-    if (m_current < 0 || m_state == State::Insert || cellNull(c, rowCells(m_current)[c]))
+    if (m_current < 0 || m_state == State::Insert || valueNull(c, record(m_current)))
         throw Error(QStringLiteral("Could not convert variant of type (Null) into type (OleStr)"));
     return text(column);
 }
 
-QString Dataset::textAt(int row, int column) const { return cellText(column, rowCells(row)[column]); }
-
-std::optional<double> Dataset::numberAt(int row, int column) const {
-    const Cell& cell = rowCells(row)[column];
-    if (m_columns[column].type == ColumnType::Text) {
-        auto v = NumberText::read(cellText(column, cell));
-        return v ? std::optional<double>(double(*v)) : std::nullopt;
-    }
-    if (std::isnan(cell.number)) return std::nullopt;
-    return cell.number;
+QString Dataset::textAt(int row, int column) const {
+    return valueText(column, record(row));
 }
 
-bool Dataset::isNullAt(int row, int column) const { return cellNull(column, rowCells(row)[column]); }
+std::optional<double> Dataset::numberAt(int row, int column) const {
+    const unsigned char* rec = record(row);
+    const Layout& l = m_layout[column];
+    switch (l.slot) {
+        case Slot::Key:
+            return double(keyOf(rec));
+        case Slot::Number: {
+            const double d = loadDouble(rec + l.offset);
+            if (std::isnan(d)) return std::nullopt;
+            return d;
+        }
+        case Slot::Text: {
+            auto v = NumberText::read(valueText(column, rec));
+            return v ? std::optional<double>(double(*v)) : std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+bool Dataset::isNullAt(int row, int column) const {
+    return valueNull(column, record(row));
+}
 
 std::size_t Dataset::snapshotBytes() const {
-    return m_cells.capacity() * sizeof(Cell) + m_keys.capacity() * sizeof(qint64) +
-           m_order.capacity() * sizeof(std::uint32_t) + m_arena.capacity() * sizeof(char16_t);
+    return m_rows.capacity() + m_arena.capacity() + m_order.capacity() * sizeof(std::uint32_t);
 }
 
 }  // namespace store

@@ -4,9 +4,11 @@
 #include <QString>
 #include <QVariant>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
+#include "GrowBuffer.h"
 #include "Schema.h"
 #include "Statement.h"
 
@@ -17,8 +19,8 @@ class Connection;
 // A snapshot of one statement's rows, with the record operations the windows
 // use: move, edit, append, set columns from text, post, delete. Rows are
 // read once at open; a post or delete writes its one row to the file at once.
-// Cells are kept compact (eight bytes each, texts in one UTF-16 arena) so
-// that large tables reload fast and cheaply.
+// Rows are kept compact (fixed-size records, texts in one arena) so that
+// large tables reload fast and cheaply.
 class Dataset : public QObject {
     Q_OBJECT
 public:
@@ -46,8 +48,8 @@ public:
     int columnIndex(const QString& name) const;  // -1 when absent
     const ColumnDef& column(int index) const { return m_columns[index]; }
 
-    int rowCount() const;                 // throws when closed
-    int currentRow() const;               // 1-based; -1 when none or appending
+    int rowCount() const;                           // throws when closed
+    int currentRow() const;                         // 1-based; -1 when none or appending
     int currentIndex() const { return m_current; }  // 0-based, -1 when none
     bool atEnd() const { return m_eof; }
     void first();
@@ -96,14 +98,15 @@ signals:
     void currentChanged(int index);
 
 private:
-    struct Cell {
-        union {
-            double number;
-            struct {
-                std::uint32_t offset;
-                std::uint32_t length;
-            } text;
-        };
+    // Where a column's value lives in a row record.
+    enum class Slot : std::uint8_t {
+        Key,     // the ID column of a keyed result: the row key itself
+        Number,  // a double, NaN for null
+        Text,    // a reference into the text arena
+    };
+    struct Layout {
+        Slot slot;
+        std::uint32_t offset;  // bytes into the row record
     };
     struct Pending {
         bool isNull = true;
@@ -112,28 +115,40 @@ private:
     };
 
     void requireOpen() const;
-    const Cell* rowCells(int index) const { return &m_cells[std::size_t(m_order[index]) * m_columns.size()]; }
-    Cell* rowCells(int index) { return &m_cells[std::size_t(m_order[index]) * m_columns.size()]; }
-    Cell makeCell(int column, const Pending& value);
-    QString cellText(int column, const Cell& cell) const;
-    bool cellNull(int column, const Cell& cell) const;
+    const unsigned char* record(int index) const {
+        return m_rows.data() + std::size_t(m_order[index]) * m_stride;
+    }
+    unsigned char* record(int index) {
+        return m_rows.data() + std::size_t(m_order[index]) * m_stride;
+    }
+    static qint64 keyOf(const unsigned char* record);
+    std::uint32_t storeText(const QString& text);
+    void writeValue(unsigned char* record, int column, const Pending& value);
+    QString valueText(int column, const unsigned char* record) const;
+    bool valueNull(int column, const unsigned char* record) const;
     void setCurrent(int index);
     void removeAt(int index);
+    // Registers an undo of a snapshot change with the connection's transaction.
+    void onRollback(std::function<void()> undo);
 
     Connection& m_conn;
     Statement m_statement;
     const TableDef* m_table = nullptr;
     std::vector<ColumnDef> m_columns;
-    int m_idColumn = -1;  // the ID column, filled from the key on append
+    std::vector<Layout> m_layout;  // per column
 
-    std::vector<Cell> m_cells;          // physical rows, columnCount() cells each
-    std::vector<qint64> m_keys;         // physical row -> row key
+    // Physical rows are records of m_stride bytes: the row key (8 bytes), then
+    // eight bytes per number column and four per text column. Texts live in
+    // one arena, one byte per character when they fit Latin-1, else UTF-16.
+    std::size_t m_stride = 8;
+    GrowBuffer m_rows;
+    GrowBuffer m_arena;
     std::vector<std::uint32_t> m_order;  // visible row -> physical row
-    std::vector<char16_t> m_arena;      // every text of the snapshot
     int m_current = -1;
     bool m_eof = true;
 
     State m_state = State::Inactive;
+    std::uint64_t m_generation = 0;                 // counts opens and closes
     std::vector<std::optional<Pending>> m_pending;  // columns set in edit/insert
 };
 

@@ -16,7 +16,9 @@ locale_t cLocale() {
     return loc;
 }
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 // Decimal digits of |v| rounded to `precision` significant digits, and the
 // power of ten of the first digit.
@@ -170,9 +172,12 @@ QString product(const QString& a, const QString& b) {
 }
 
 double reportRound2(double value) {
-    volatile double cent = 0.01;  // the double just above 0.01
-    double q = std::nearbyint(value / cent);
-    return q * cent;
+    // The quotient must not be rounded to a double first: 2.675 / 0.01 lies
+    // just below 267.5, but the nearest double is 267.5 itself, whose tie
+    // would then go to 268.
+    const long double cent = 0.01;  // the double just above 0.01
+    const long double q = std::nearbyintl(static_cast<long double>(value) / cent);
+    return static_cast<double>(q * cent);
 }
 
 qint64 addRounded4(qint64 totalTenThousandths, double value) {

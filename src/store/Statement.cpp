@@ -28,6 +28,11 @@ Statement Statement::containing(const QString& table, const QString& column, con
                      true, {QStringLiteral("%") + text + QStringLiteral("%")});
 }
 
+Statement Statement::emptyOf(const QString& table) {
+    const TableDef& def = knownTable(table);
+    return Statement(def.name, QStringLiteral("select rowid, * from %1 where 0").arg(def.name), true);
+}
+
 Statement Statement::distinctCustomers() {
     return Statement(Tables::Sales, QStringLiteral("Select Distinct 客户姓名 From 表3"), false);
 }

@@ -17,6 +17,9 @@ public:
     // The rows of <table> whose <column> contains <text> anywhere. "%" and "_"
     // in the text keep their wildcard meaning; quotes are ordinary characters.
     static Statement containing(const QString& table, const QString& column, const QString& text);
+    // No rows of <table>, with its columns: a target to append to without
+    // loading the table.
+    static Statement emptyOf(const QString& table);
     // "Select Distinct 客户姓名 From 表3"
     static Statement distinctCustomers();
 
