@@ -1,58 +1,90 @@
 #include "DatasetModel.h"
 
+#include <QColor>
+
+#include "GridLook.h"
 #include "NumberText.h"
 
 namespace listui {
+namespace {
+
+bool isSum(ColumnSpec::Footer f) {
+    return f == ColumnSpec::Footer::Sum || f == ColumnSpec::Footer::SumGeneral;
+}
+
+}  // namespace
 
 DatasetModel::DatasetModel(store::Dataset& dataset, QList<ColumnSpec> columns, QObject* parent)
     : QAbstractTableModel(parent), m_dataset(dataset), m_columns(std::move(columns)) {
-    connect(&m_dataset, &store::Dataset::aboutToReset, this, [this] { beginResetModel(); });
+    for (const ColumnSpec& c : m_columns) m_hasSums = m_hasSums || isSum(c.footer);
+
+    connect(&m_dataset, &store::Dataset::aboutToReset, this, [this] {
+        m_changing = true;
+        beginResetModel();
+    });
     connect(&m_dataset, &store::Dataset::reset, this, [this] {
         mapColumns();
         endResetModel();
-        recomputeSums();
+        m_changing = false;
+        invalidateSums();
     });
-    connect(&m_dataset, &store::Dataset::rowAboutToBeInserted, this,
-            [this](int i) { beginInsertRows({}, i, i); });
+    connect(&m_dataset, &store::Dataset::rowAboutToBeInserted, this, [this](int i) {
+        m_changing = true;
+        beginInsertRows({}, i, i);
+    });
     connect(&m_dataset, &store::Dataset::rowInserted, this, [this] {
         endInsertRows();
-        recomputeSums();
+        m_changing = false;
+        invalidateSums();
     });
-    connect(&m_dataset, &store::Dataset::rowAboutToBeRemoved, this,
-            [this](int i) { beginRemoveRows({}, i, i); });
+    connect(&m_dataset, &store::Dataset::rowAboutToBeRemoved, this, [this](int i) {
+        m_changing = true;
+        beginRemoveRows({}, i, i);
+    });
     connect(&m_dataset, &store::Dataset::rowRemoved, this, [this] {
         endRemoveRows();
-        recomputeSums();
+        m_changing = false;
+        invalidateSums();
     });
     connect(&m_dataset, &store::Dataset::rowChanged, this, [this](int i) {
         emit dataChanged(index(i, 0), index(i, columnCount() - 1));
-        recomputeSums();
+        invalidateSums();
     });
     mapColumns();
-    recomputeSums();
 }
 
 void DatasetModel::mapColumns() {
     m_datasetColumn.clear();
-    for (const ColumnSpec& c : m_columns) m_datasetColumn << m_dataset.columnIndex(c.field);
+    for (const ColumnSpec& c : m_columns) m_datasetColumn.push_back(m_dataset.columnIndex(c.field));
 }
 
-void DatasetModel::recomputeSums() {
-    m_sums = QList<double>(m_columns.size(), 0.0);
-    if (m_dataset.isOpen()) {
-        const int rows = m_dataset.rowCount();
-        for (int c = 0; c < m_columns.size(); ++c) {
-            const auto footer = m_columns[c].footer;
-            if (footer != ColumnSpec::Footer::Sum && footer != ColumnSpec::Footer::SumGeneral) continue;
-            const int dc = m_datasetColumn[c];
-            if (dc < 0) continue;
-            double sum = 0;
-            for (int r = 0; r < rows; ++r)
-                if (auto v = m_dataset.numberAt(r, dc)) sum += *v;
-            m_sums[c] = sum;
-        }
-    }
+// Sums are summed again on the next read, so a run of changes (deleting a
+// selection row by row) costs one pass over the rows, not one per change.
+void DatasetModel::invalidateSums() {
+    if (!m_hasSums) return;
+    m_sumsValid = false;
     emit footerChanged();
+}
+
+void DatasetModel::computeSums() const {
+    m_sums.assign(m_columns.size(), 0.0L);
+    m_sumsValid = true;
+    if (!m_dataset.isOpen()) return;
+    const int rows = m_dataset.rowCount();
+    for (int c = 0; c < int(m_columns.size()); ++c) {
+        const int dc = m_datasetColumn[c];
+        if (!isSum(m_columns[c].footer) || dc < 0) continue;
+        long double total = 0;
+        for (int r = 0; r < rows; ++r)
+            if (auto v = m_dataset.numberAt(r, dc)) total += *v;
+        m_sums[c] = total;
+    }
+}
+
+long double DatasetModel::sum(int column) const {
+    if (column < 0 || column >= int(m_columns.size())) return 0;
+    if (!m_sumsValid) computeSums();
+    return m_sums[column];
 }
 
 int DatasetModel::rowCount(const QModelIndex& parent) const {
@@ -78,28 +110,54 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const {
             return m_dataset.textAt(index.row(), dc);
         }
         case Qt::TextAlignmentRole:
-            return QVariant::fromValue(spec.alignment | Qt::AlignVCenter);
+            return int(spec.alignment | Qt::AlignVCenter);
+        case Qt::BackgroundRole:
+            // By record number: odd numbers white, even numbers light grey.
+            return index.row() % 2 == 0 ? look::oddRow() : look::evenRow();
     }
     return {};
 }
 
 QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Vertical) return {};
+    if (orientation != Qt::Horizontal || section < 0 || section >= int(m_columns.size())) return {};
     const ColumnSpec& spec = m_columns[section];
-    return spec.lowerTitle().isEmpty() ? spec.upperTitle() : spec.lowerTitle();
+    switch (role) {
+        case Qt::DisplayRole:
+            return spec.twoLevel() ? spec.lowerTitle() : spec.upperTitle();
+        case UpperTitleRole:
+            return spec.upperTitle();
+        case LowerTitleRole:
+            return spec.lowerTitle();
+        case Qt::TextAlignmentRole:
+            return int(Qt::AlignCenter);
+    }
+    return {};
+}
+
+Qt::ItemFlags DatasetModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+bool DatasetModel::footerIsLabel(int column) const {
+    return column >= 0 && column < int(m_columns.size()) &&
+           m_columns[column].footer == ColumnSpec::Footer::Label;
 }
 
 QString DatasetModel::footerText(int column) const {
-    if (column < 0 || column >= m_columns.size()) return {};
-    switch (m_columns[column].footer) {
-        case ColumnSpec::Footer::None: return {};
-        case ColumnSpec::Footer::Label: return QStringLiteral("合计");
+    if (column < 0 || column >= int(m_columns.size())) return {};
+    const ColumnSpec& spec = m_columns[column];
+    switch (spec.footer) {
+        case ColumnSpec::Footer::None:
+            return {};
+        case ColumnSpec::Footer::Label:
+            return QStringLiteral("合计");
         case ColumnSpec::Footer::Sum:
-            return m_columns[column].format == ColumnSpec::Format::Money
-                       ? store::NumberText::display(m_sums[column])
-                       : store::NumberText::general(m_sums[column]);
-        case ColumnSpec::Footer::SumGeneral: return store::NumberText::general(m_sums[column]);
+            return spec.format == ColumnSpec::Format::Money
+                       ? store::NumberText::display(double(sum(column)))
+                       : store::NumberText::general(sum(column));
+        case ColumnSpec::Footer::SumGeneral:
+            return store::NumberText::general(sum(column));
     }
     return {};
 }
