@@ -1,1 +1,88 @@
 #pragma once
+
+#include <QPointer>
+
+#include "Connection.h"
+#include "Dataset.h"
+#include "ModalListForm.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolButton;
+class TXsmxForm;
+namespace listui {
+class ListFrame;
+class RecordGrid;
+}  // namespace listui
+
+// The sales window "销售信息": the goods of 表1 with their sales and stock
+// figures, where goods are sold. Runs modally in place of the main window.
+class TXsxxForm : public ModalListForm {
+    Q_OBJECT
+public:
+    explicit TXsxxForm(QWidget* parent = nullptr);
+    ~TXsxxForm() override;
+
+    // The main window (shown again on leaving, closed by "【退出软件】") and
+    // the sales details window ("销售明细").
+    void setNavigation(QWidget* mainWindow, TXsmxForm* details);
+
+    store::Connection ADOConnection1;
+    store::Dataset ADOQuery1{ADOConnection1};  // goods list, 表1
+    store::Dataset ADOQuery2{ADOConnection1};  // sales, 表3
+    store::Dataset ADOQuery3{ADOConnection1};  // export staging, 表5
+
+    listui::ListFrame* Frame;
+    listui::RecordGrid* DBGridEh1;
+    QToolButton* SpeedButton1;  // 销售商品
+    QToolButton* SpeedButton2;  // 销售明细
+    QToolButton* SpeedButton3;  // 查询信息
+    QToolButton* SpeedButton4;  // 刷新信息
+    QToolButton* SpeedButton5;  // 销售打印
+    QToolButton* SpeedButton6;  // 数据导出
+    QToolButton* SpeedButton7;  // 关闭窗口
+    QLabel* Label1;             // 【退出软件】
+    QMenu* PopupMenu1;
+    QAction* N1;   // 销售商品
+    QAction* N2;   // 销售明细
+    QAction* N4;   // 查询信息
+    QAction* N5;   // 刷新信息
+    QAction* N7;   // 打印报表
+    QAction* N8;   // 数据导出
+    QAction* N10;  // 关闭窗体
+
+    void FormActivate();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void N1Click();
+    void N2Click();
+    void N4Click();
+    void N5Click();
+    void N7Click();
+    void N8Click();
+    void N10Click();
+    void Label1Click();
+    void DBGridEh1DblClick();
+
+public slots:
+    // Leaving the window, by any way but "【退出软件】": the main window comes
+    // back first, then the modal run ends.
+    void reject() override;
+
+protected:
+    // Becoming active hides the selling and search panels.
+    virtual void hidePanels();
+
+private:
+    // The reopen cycle over 表1, 表3 and 表5.
+    void reloadAll();
+
+    QPointer<QWidget> m_mainWindow;
+    QPointer<TXsmxForm> m_details;
+};
