@@ -4,17 +4,22 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QToolButton>
 #include <QUrl>
 
 #include "ActivationTracker.h"
 #include "ColumnSpec.h"
 #include "DesktopShortcut.h"
+#include "FloatingPanel.h"
 #include "JbzlUnit.h"
+#include "ListCommands.h"
 #include "ListFrame.h"
 #include "Messages.h"
+#include "NumericKeyFilter.h"
 #include "RecordGrid.h"
 #include "Reopen.h"
 #include "Schema.h"
@@ -30,6 +35,28 @@ QFont simSun(int pixels) {
     QFont f(QStringLiteral("宋体"));
     f.setPixelSize(pixels);
     return f;
+}
+
+// A single-line field of a floating panel with its label just left of it.
+QLineEdit* addField(QWidget* panel, const QString& name, const QString& label, int left, int top,
+                    int width) {
+    auto* edit = new QLineEdit(panel);
+    edit->setObjectName(name);
+    edit->setGeometry(left, top, width, 21);
+    edit->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #7f7f7f; padding: 0 2px; }"));
+    auto* caption = new QLabel(label, panel);
+    caption->setGeometry(left - 64, top, 58, 21);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return edit;
+}
+
+QPushButton* addButton(QWidget* panel, const QString& name, const QString& caption, int left,
+                       int top) {
+    auto* button = new QPushButton(caption, panel);
+    button->setObjectName(name);
+    button->setGeometry(left, top, 57, 22);
+    button->setCursor(Qt::ArrowCursor);
+    return button;
 }
 
 }  // namespace
@@ -105,6 +132,8 @@ TMainForm::TMainForm(QWidget* parent)
     DBGridEh1->setToolTip(QStringLiteral("双击可以修改信息"));
     Frame->setList(DBGridEh1);
     connect(DBGridEh1, &listui::RecordGrid::rowDoubleClicked, this, &TMainForm::DBGridEh1DblClick);
+    buildEntryPanel();
+    buildSearchPanel();
 
     auto on = [this](void (TMainForm::*handler)()) {
         return [this, handler] { (this->*handler)(); };
@@ -171,13 +200,158 @@ void TMainForm::FormActivate() {
     listui::guard(this, [this] { reload(); });
 }
 
-void TMainForm::SpeedButton1Click() {}
+void TMainForm::buildEntryPanel() {
+    Panel2 = new listui::FloatingPanel(Frame->listArea(), QPoint(240, 88));
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->resize(425, 289);
+    Panel2->setFont(simSun(13));
+    Panel2->setClosePicturePosition(QPoint(400, 8));
+    Image2 = Panel2->closePicture();
+    Image2->setObjectName(QStringLiteral("Image2"));
+    connect(Panel2, &listui::FloatingPanel::closeClicked, this, &TMainForm::Image2Click);
 
-void TMainForm::SpeedButton2Click() {}
+    const struct {
+        QLineEdit** edit;
+        const char* label;
+        int left, top, width;
+    } fields[] = {
+        {&Edit1, "商品编码", 80, 40, 121},   {&Edit2, "商品名称", 280, 40, 121},
+        {&Edit3, "商品型号", 80, 64, 121},   {&Edit4, "商品规格", 280, 64, 121},
+        {&Edit5, "单位", 80, 88, 121},       {&Edit6, "进货单价", 80, 120, 121},
+        {&Edit7, "进货数量", 280, 120, 121}, {&Edit8, "供货单位", 80, 152, 121},
+        {&Edit9, "联系人", 280, 152, 121},   {&Edit10, "联系电话", 80, 176, 321},
+        {&Edit11, "详细地址", 80, 200, 321}, {&Edit12, "备注", 80, 224, 321},
+    };
+    int field = 0;
+    for (const auto& f : fields) {
+        QLineEdit* edit = addField(Panel2, QStringLiteral("Edit%1").arg(field + 1),
+                                   QString::fromUtf8(f.label), f.left, f.top, f.width);
+        // Only the user's edits count as changes; setText() does not emit this.
+        connect(edit, &QLineEdit::textEdited, this, [this, field] { m_changed[field] = true; });
+        *f.edit = edit;
+        m_entry[field++] = edit;
+    }
 
-void TMainForm::SpeedButton3Click() {}
+    const struct {
+        const char* name;
+        const char* number;
+        const char* group;
+        int top;
+    } groups[] = {
+        {"Label4", "①", "商品信息", 40},
+        {"Label5", "②", "进货信息", 120},
+        {"Label6", "③", "供货商信息", 152},
+    };
+    QFont numberFont = simSun(16);
+    numberFont.setBold(true);
+    for (const auto& g : groups) {
+        auto* label = new QLabel(QString::fromUtf8(g.number), Panel2);
+        label->setObjectName(QString::fromLatin1(g.name));
+        label->setFont(numberFont);
+        label->setStyleSheet(QStringLiteral("color: red;"));
+        label->setGeometry(8, g.top, 20, 21);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setToolTip(QString::fromUtf8(g.group));
+    }
+    int bevel = 1;
+    for (int top : {112, 144}) {
+        auto* rule = new QFrame(Panel2);
+        rule->setObjectName(QStringLiteral("Bevel%1").arg(bevel++));
+        rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+        rule->setLineWidth(1);
+        rule->setGeometry(0, top, 425, 2);
+    }
 
-void TMainForm::SpeedButton4Click() {}
+    Button1 = addButton(Panel2, QStringLiteral("Button1"), QStringLiteral("添加"), 136, 256);
+    Button3 = addButton(Panel2, QStringLiteral("Button3"), QStringLiteral("修改"), 136, 256);
+    Button3->hide();
+    Button2 = addButton(Panel2, QStringLiteral("Button2"), QStringLiteral("取消"), 224, 256);
+    connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TMainForm::Button3Click);
+
+    KeyFilter = new listui::NumericKeyFilter(Panel2);
+    KeyFilter->attach(Edit6);
+    KeyFilter->attach(Edit7);
+}
+
+void TMainForm::buildSearchPanel() {
+    Panel5 = new listui::FloatingPanel(Frame->listArea(), QPoint(224, 168));
+    Panel5->setObjectName(QStringLiteral("Panel5"));
+    Panel5->resize(481, 97);
+    Panel5->setFont(simSun(13));
+    Panel5->setClosePicturePosition(QPoint(456, 8));
+    Image3 = Panel5->closePicture();
+    Image3->setObjectName(QStringLiteral("Image3"));
+    connect(Panel5, &listui::FloatingPanel::closeClicked, this, &TMainForm::Image3Click);
+
+    Edit13 = addField(Panel5, QStringLiteral("Edit13"), QStringLiteral("商品编码"), 80, 40, 121);
+    Edit14 = addField(Panel5, QStringLiteral("Edit14"), QStringLiteral("商品名称"), 272, 40, 121);
+    Edit15 = addField(Panel5, QStringLiteral("Edit15"), QStringLiteral("联系人"), 80, 64, 121);
+    Edit16 = addField(Panel5, QStringLiteral("Edit16"), QStringLiteral("联系电话"), 272, 64, 121);
+    Button4 = addButton(Panel5, QStringLiteral("Button4"), QStringLiteral("查询"), 400, 38);
+    connect(Button4, &QPushButton::clicked, this, &TMainForm::Button4Click);
+}
+
+purchase::Texts TMainForm::entryTexts() const {
+    purchase::Texts texts;
+    for (int f = 0; f < purchase::FieldCount; ++f) texts[f] = m_entry[f]->text();
+    return texts;
+}
+
+void TMainForm::setEntryTexts(const purchase::Texts& texts) {
+    for (int f = 0; f < purchase::FieldCount; ++f) m_entry[f]->setText(texts[f]);
+    m_changed.fill(false);
+}
+
+void TMainForm::openForAdd() {
+    Panel2->open();
+    Panel5->hide();
+    Button1->show();
+    Button3->hide();
+    setEntryTexts(purchase::addDefaults());
+}
+
+void TMainForm::openForModify(bool hideSearch) {
+    listui::guard(this, [&] {
+        if (ADOQuery1.rowCount() == 0) {
+            listui::Messages::show(this, purchase::kNothingToModify,
+                                   listui::Messages::Buttons::OkCancel,
+                                   listui::Messages::Icon::Warning);
+            return;
+        }
+        setEntryTexts(purchase::fieldsOf(ADOQuery1));
+        // The save goes to this record, wherever the list's current row is by then.
+        m_modifyRecord = ADOQuery1.bookmark();
+        Panel2->open();
+        if (hideSearch) Panel5->hide();
+        Button1->hide();
+        Button3->show();
+    });
+}
+
+void TMainForm::openSearch() {
+    for (QLineEdit* edit : {Edit13, Edit14, Edit15, Edit16}) edit->clear();
+    Panel2->hide();
+    Panel5->open();
+}
+
+void TMainForm::SpeedButton1Click() {
+    openForAdd();
+}
+
+void TMainForm::SpeedButton2Click() {
+    openForModify(true);
+}
+
+void TMainForm::SpeedButton3Click() {
+    listui::guard(
+        this, [this] { listui::deleteSelectedRecords(*DBGridEh1, listui::kDeleteHintInfo, this); });
+}
+
+void TMainForm::SpeedButton4Click() {
+    openSearch();
+}
 
 void TMainForm::SpeedButton5Click() {
     listui::guard(this, [this] { reload(); });
@@ -187,13 +361,23 @@ void TMainForm::SpeedButton6Click() {}
 
 void TMainForm::SpeedButton7Click() {}
 
-void TMainForm::N1Click() {}
+void TMainForm::N1Click() {
+    SpeedButton1Click();
+}
 
-void TMainForm::N2Click() {}
+void TMainForm::N2Click() {
+    SpeedButton2Click();
+}
 
-void TMainForm::N3Click() {}
+void TMainForm::N3Click() {
+    listui::guard(this, [this] {
+        listui::deleteSelectedRecords(*DBGridEh1, listui::kDeleteHintRecord, this);
+    });
+}
 
-void TMainForm::N11Click() {}
+void TMainForm::N11Click() {
+    SpeedButton4Click();
+}
 
 void TMainForm::N12Click() {
     SpeedButton5Click();
@@ -236,7 +420,56 @@ void TMainForm::Image1Click() {
     N15Click();
 }
 
-void TMainForm::DBGridEh1DblClick() {}
+// The search panel stays as it is: the user may be going through a result.
+void TMainForm::DBGridEh1DblClick() {
+    openForModify(false);
+}
+
+void TMainForm::Button1Click() {
+    listui::guard(this, [this] {
+        // The whole table again, also when the entry is refused.
+        reload();
+        const purchase::Outcome outcome = purchase::add(ADOQuery1, entryTexts());
+        if (!outcome.stored) {
+            listui::Messages::show(this, outcome.message);
+            return;
+        }
+        setEntryTexts(purchase::addDefaults());
+        listui::Messages::show(this, outcome.message);
+        reload();
+    });
+}
+
+void TMainForm::Button2Click() {
+    Panel2->hide();
+}
+
+void TMainForm::Button3Click() {
+    listui::guard(this, [this] {
+        const purchase::Outcome outcome =
+            purchase::modify(ADOQuery1, m_modifyRecord, entryTexts(), m_changed);
+        listui::Messages::show(this, outcome.message);
+        if (outcome.stored) Panel2->hide();
+    });
+}
+
+void TMainForm::Button4Click() {
+    listui::guard(this, [this] {
+        listui::searchList(ADOQuery1, store::Tables::Goods,
+                           {{Edit13->text(), QStringLiteral("商品编码")},
+                            {Edit14->text(), QStringLiteral("商品名称")},
+                            {Edit15->text(), QStringLiteral("联系人")},
+                            {Edit16->text(), QStringLiteral("联系电话")}});
+    });
+}
+
+void TMainForm::Image2Click() {
+    Panel2->hide();
+}
+
+void TMainForm::Image3Click() {
+    Panel5->hide();
+}
 
 void TMainForm::showEvent(QShowEvent* event) {
     listui::centreOnDesktop(this);

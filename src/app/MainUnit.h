@@ -2,18 +2,24 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 
 #include "Connection.h"
 #include "Dataset.h"
+#include "PurchaseRules.h"
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
+class QPushButton;
 class QToolButton;
 class TJbzlForm;
 class TXsxxForm;
 namespace listui {
+class FloatingPanel;
 class ListFrame;
+class NumericKeyFilter;
 class RecordGrid;
 }  // namespace listui
 
@@ -67,6 +73,40 @@ public:
     QAction* N14;  // 进货打印
     QAction* N7;   // 数据导出
 
+    // The entry panel: a goods record added or modified.
+    listui::FloatingPanel* Panel2;
+    QLineEdit* Edit1;      // 商品编码
+    QLineEdit* Edit2;      // 商品名称
+    QLineEdit* Edit3;      // 商品型号
+    QLineEdit* Edit4;      // 商品规格
+    QLineEdit* Edit5;      // 单位
+    QLineEdit* Edit6;      // 进货单价
+    QLineEdit* Edit7;      // 进货数量
+    QLineEdit* Edit8;      // 供货单位
+    QLineEdit* Edit9;      // 联系人
+    QLineEdit* Edit10;     // 联系电话
+    QLineEdit* Edit11;     // 详细地址
+    QLineEdit* Edit12;     // 备注
+    QPushButton* Button1;  // 添加
+    QPushButton* Button2;  // 取消
+    QPushButton* Button3;  // 修改
+    QLabel* Image2;        // close picture
+    // Typing into Edit6 and Edit7.
+    listui::NumericKeyFilter* KeyFilter;
+
+    // The search panel.
+    listui::FloatingPanel* Panel5;
+    QLineEdit* Edit13;     // 商品编码
+    QLineEdit* Edit14;     // 商品名称
+    QLineEdit* Edit15;     // 联系人
+    QLineEdit* Edit16;     // 联系电话
+    QPushButton* Button4;  // 查询
+    QLabel* Image3;        // close picture
+
+    // The entry panel's fields the user has edited since the program last
+    // set them, Edit1..Edit12.
+    const purchase::Flags& changedFlags() const { return m_changed; }
+
     void FormCreate();
     void FormActivate();
     void SpeedButton1Click();
@@ -92,6 +132,12 @@ public:
     void N17Click();
     void Image1Click();
     void DBGridEh1DblClick();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Image2Click();
+    void Image3Click();
 
 signals:
     // The window has closed: the program ends.
@@ -103,6 +149,18 @@ protected:
 
 private:
     void reload();
+    void buildEntryPanel();
+    void buildSearchPanel();
+    void openForAdd();
+    void openForModify(bool hideSearch);
+    void openSearch();
+    purchase::Texts entryTexts() const;
+    void setEntryTexts(const purchase::Texts& texts);
+
+    std::array<QLineEdit*, purchase::FieldCount> m_entry{};
+    purchase::Flags m_changed{};
+    // The goods record the entry panel was filled from for a modify.
+    store::Dataset::Bookmark m_modifyRecord = -1;
 
     QPointer<TXsxxForm> m_sales;
     QPointer<TJbzlForm> m_company;

@@ -32,6 +32,10 @@ DETAILS_CAPTION='^销售明细$'
 # (tests/app checks these against the real menu bar.)
 MENU_Y=9
 MENU_SALES_X=138
+# The main window's entry panel opens at 240,88 of the list area, which lies
+# at 12,60 of the client area; its fields and buttons are placed inside it.
+ENTRY_X=$((12 + 240))
+ENTRY_Y=$((60 + 88))
 
 log() { echo "[xvfb] $*"; }
 fail() {
@@ -126,6 +130,65 @@ quit_from_sales() {
   log "program ended with status 0"
 }
 
+# main_client_colour X Y: the colour (#RRGGBB) at a point of the main
+# window's client area, as the screen shows it.
+main_client_colour() {
+  local id; id=$(visible_window "$MAIN_CAPTION")
+  [ -n "$id" ] || return 0
+  local height; height=$(xdotool getwindowgeometry --shell "$id" | sed -n 's/^HEIGHT=//p')
+  import -window "$id" -crop "1x1+$1+$(( $2 + height - 603 ))" -depth 8 txt:- 2>/dev/null |
+    tail -n 1 | grep -o '#[0-9A-F]\{6\}'
+}
+
+# The entry panel is shown once its close picture (16 × 16 at 400,8 in the
+# panel, a red cross) is on the screen where it belongs.
+entry_panel_shown() { [ "$(main_client_colour $((ENTRY_X + 400 + 8)) $((ENTRY_Y + 8 + 8)))" = "#D00000" ]; }
+
+# type_into_entry LEFT TOP TEXT: clicks the entry panel's field whose top
+# left is LEFT,TOP in the panel, empties it with the keyboard and types TEXT.
+type_into_entry() {
+  click_main_client $((ENTRY_X + $1 + 30)) $((ENTRY_Y + $2 + 10))
+  xdotool key --clearmodifiers End BackSpace BackSpace BackSpace BackSpace
+  xdotool type --delay 40 -- "$3"
+}
+
+# answer_message: presses Enter in the message box "提示" and waits for it to go.
+answer_message() {
+  local id; id=$(wait_for_window '^提示$')
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  xdotool key --clearmodifiers Return
+  wait_until 10 is_hidden '^提示$' || fail "the message box did not close on Enter"
+}
+
+# goods_row CODE: the row of 表1 with that 商品编码, as lantong-dump prints it.
+goods_row() { "$BIN/lantong-dump" --db "$WORK/data.mdb" 表1 | awk -F'\t' -v c="$1" '$2 == c'; }
+
+add_purchase_in_entry_panel() {
+  # "添加信息", the first toolbar button (24,7, 105 × 33).
+  local try
+  for try in 1 2 3; do
+    [ "$try" -eq 1 ] || log "clicking 添加信息 again"
+    click_main_client $((24 + 52)) $((7 + 16))
+    if wait_until 5 entry_panel_shown; then break; fi
+  done
+  entry_panel_shown || fail "添加信息 did not open the entry panel at 240,88"
+  type_into_entry 80 40 "XV-0001"      # 商品编码
+  type_into_entry 280 40 "中性笔"       # 商品名称
+  type_into_entry 80 88 "box"          # 单位
+  type_into_entry 80 120 "12.5"        # 进货单价
+  type_into_entry 280 120 "4"          # 进货数量
+  type_into_entry 80 152 "Chenguang"   # 供货单位
+  # "添加" at 136,256 (57 × 22).
+  click_main_client $((ENTRY_X + 136 + 28)) $((ENTRY_Y + 256 + 11))
+  answer_message
+  local row; row=$(goods_row "XV-0001")
+  [ -n "$row" ] || { "$BIN/lantong-dump" --db "$WORK/data.mdb" 表1 >&2; fail "no row XV-0001 in 表1"; }
+  # 商品名称 单位 进货单价 进货数量 进货金额, the four sales columns, 库存数量 库存金额, 供货单位
+  local got; got=$(echo "$row" | awk -F'\t' -v OFS='|' '{print $3,$6,$7,$8,$9,$10,$11,$12,$13,$14,$15,$16}')
+  [ "$got" = "中性笔|box|12.5|4|50|0|0|0|0|4|50|Chenguang" ] || fail "stored purchase: $got"
+  log "purchase added through the entry panel and found in data.mdb"
+}
+
 check_launcher() {
   local launcher="$HOME/Desktop/岚桐进销存管理软件（旗舰版）.desktop"
   [ -f "$launcher" ] || fail "no desktop launcher"
@@ -136,6 +199,7 @@ check_launcher() {
 main() {
   start_program
   check_launcher
+  add_purchase_in_entry_panel
   open_sales_from_menu
   leave_sales_by_toolbar
   open_sales_from_menu
