@@ -88,7 +88,7 @@ struct Vocabulary {
 };
 
 struct Goods {
-    QString code, name, model, spec, unit;
+    QString code, name, model, size, unit;
 };
 
 struct Customer {
@@ -133,7 +133,7 @@ public:
         g.code = QStringLiteral("69") + digits(11);
         g.name = pick(v.brands) + pick(v.products) + (chance(70) ? pick(v.variants) : QString());
         g.model = pick(v.modelPrefixes) + u'-' + QString::number(uniform(100, 9999));
-        g.spec = pick(v.specs);
+        g.size = pick(v.specs);
         g.unit = pick(v.units);
         return g;
     }
@@ -233,7 +233,7 @@ void buildDatabase(const QString& path, int goodsRows, int salesRows) {
             const QString saleAmount = product(salePrice, s);
             const QString cost = product(store::NumberText::round2(price), s);
             const Customer& sup = suppliers[gen.uniform(0, int(suppliers.size()) - 1)];
-            ins.insert({g.code, g.name, g.model, g.spec, g.unit, price, q, amount, salePrice, s,
+            ins.insert({g.code, g.name, g.model, g.size, g.unit, price, q, amount, salePrice, s,
                         saleAmount,
                         general(store::NumberText::toNumber(saleAmount) -
                                 store::NumberText::toNumber(cost)),
@@ -270,7 +270,7 @@ void buildDatabase(const QString& path, int goodsRows, int salesRows) {
             const QString price = gen.cents(60, 60000);
             const QString q = QString::number(gen.uniform(1, 50));
             ins.insert({store::dateTimeText(at), g.code.left(50), g.name.left(50), g.model.left(50),
-                        g.spec.left(50), g.unit.left(50), price, q, product(price, q), cu.name,
+                        g.size.left(50), g.unit.left(50), price, q, product(price, q), cu.name,
                         cu.phone, cu.address.left(50), gen.remark()});
         }
     }

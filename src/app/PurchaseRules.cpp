@@ -76,7 +76,7 @@ Outcome add(Dataset& goods, const Texts& texts) {
     const auto& col = columns();
     const QString zero = QStringLiteral("0");
     goods.append();
-    for (int f : {Code, Name, Model, Spec, Unit, Price, Quantity}) goods.setText(col[f], texts[f]);
+    for (int f : {Code, Name, Model, Size, Unit, Price, Quantity}) goods.setText(col[f], texts[f]);
     goods.setText(kAmountColumn, amount);
     for (int f : {Supplier, Contact, Phone, Address, Remark}) goods.setText(col[f], texts[f]);
     for (const char16_t* c : {u"销售单价", u"销售数量", u"销售金额", u"销售利润"})
@@ -108,7 +108,7 @@ Outcome modify(Dataset& goods, Dataset::Bookmark record, const Texts& texts, con
 
     const auto& col = columns();
     goods.edit();
-    for (int f : {Code, Name, Model, Spec, Unit, Price, Quantity})
+    for (int f : {Code, Name, Model, Size, Unit, Price, Quantity})
         if (changed[f]) goods.setText(col[f], texts[f]);
     if (amount) goods.setText(kAmountColumn, *amount);
     for (int f : {Supplier, Contact, Phone, Address, Remark})

@@ -20,7 +20,7 @@ enum Field {
     Code,      // 商品编码
     Name,      // 商品名称
     Model,     // 商品型号
-    Spec,      // 商品规格
+    Size,      // 商品规格
     Unit,      // 单位
     Price,     // 进货单价
     Quantity,  // 进货数量

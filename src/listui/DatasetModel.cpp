@@ -1,6 +1,9 @@
 #include "DatasetModel.h"
 
 #include <QColor>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "GridLook.h"
 #include "NumberText.h"
@@ -10,6 +13,24 @@ namespace {
 
 bool isSum(ColumnSpec::Footer f) {
     return f == ColumnSpec::Footer::Sum || f == ColumnSpec::Footer::SumGeneral;
+}
+
+// Adds up four columns, each row by row as the rows come (nulls are NaN and
+// count as nothing); the four side by side in their own accumulators, so
+// that one column's additions need not wait for another's.
+void addUp4(const double* const* values, std::size_t rows, long double* totals) {
+    const double *a = values[0], *b = values[1], *c = values[2], *d = values[3];
+    long double ta = 0, tb = 0, tc = 0, td = 0;
+    for (std::size_t r = 0; r < rows; ++r) {
+        ta += std::isnan(a[r]) ? 0.0 : a[r];
+        tb += std::isnan(b[r]) ? 0.0 : b[r];
+        tc += std::isnan(c[r]) ? 0.0 : c[r];
+        td += std::isnan(d[r]) ? 0.0 : d[r];
+    }
+    totals[0] = ta;
+    totals[1] = tb;
+    totals[2] = tc;
+    totals[3] = td;
 }
 
 }  // namespace
@@ -26,7 +47,7 @@ DatasetModel::DatasetModel(store::Dataset& dataset, QList<ColumnSpec> columns, Q
         mapColumns();
         endResetModel();
         m_changing = false;
-        invalidateSums();
+        forgetSumValues();
     });
     connect(&m_dataset, &store::Dataset::rowAboutToBeInserted, this, [this](int i) {
         m_changing = true;
@@ -35,7 +56,7 @@ DatasetModel::DatasetModel(store::Dataset& dataset, QList<ColumnSpec> columns, Q
     connect(&m_dataset, &store::Dataset::rowInserted, this, [this] {
         endInsertRows();
         m_changing = false;
-        invalidateSums();
+        forgetSumValues();
     });
     connect(&m_dataset, &store::Dataset::rowAboutToBeRemoved, this, [this](int i) {
         m_changing = true;
@@ -44,10 +65,18 @@ DatasetModel::DatasetModel(store::Dataset& dataset, QList<ColumnSpec> columns, Q
     connect(&m_dataset, &store::Dataset::rowRemoved, this, [this] {
         endRemoveRows();
         m_changing = false;
-        invalidateSums();
+        forgetSumValues();
     });
     connect(&m_dataset, &store::Dataset::rowChanged, this, [this](int i) {
         emit dataChanged(index(i, 0), index(i, columnCount() - 1));
+        if (m_sumValuesValid) {
+            for (int c = 0; c < int(m_columns.size()); ++c) {
+                auto& values = m_sumValues[c];
+                if (values.empty() || i < 0 || i >= int(values.size())) continue;
+                const auto v = m_dataset.numberAt(i, m_datasetColumn[c]);
+                values[i] = v ? *v : std::numeric_limits<double>::quiet_NaN();
+            }
+        }
         invalidateSums();
     });
     mapColumns();
@@ -66,18 +95,49 @@ void DatasetModel::invalidateSums() {
     emit footerChanged();
 }
 
-void DatasetModel::computeSums() const {
-    m_sums.assign(m_columns.size(), 0.0L);
-    m_sumsValid = true;
-    if (!m_dataset.isOpen()) return;
+void DatasetModel::forgetSumValues() {
+    m_sumValuesValid = false;
+    invalidateSums();
+}
+
+void DatasetModel::loadSumValues() const {
+    m_sumValues.assign(m_columns.size(), {});
+    m_sumValuesValid = true;
     const int rows = m_dataset.rowCount();
     for (int c = 0; c < int(m_columns.size()); ++c) {
         const int dc = m_datasetColumn[c];
         if (!isSum(m_columns[c].footer) || dc < 0) continue;
-        long double total = 0;
-        for (int r = 0; r < rows; ++r)
-            if (auto v = m_dataset.numberAt(r, dc)) total += *v;
-        m_sums[c] = total;
+        auto& values = m_sumValues[c];
+        values.resize(rows);
+        for (int r = 0; r < rows; ++r) {
+            const auto v = m_dataset.numberAt(r, dc);
+            values[r] = v ? *v : std::numeric_limits<double>::quiet_NaN();
+        }
+    }
+}
+
+void DatasetModel::computeSums() const {
+    m_sums.assign(m_columns.size(), 0.0L);
+    m_sumsValid = true;
+    if (!m_dataset.isOpen()) {
+        m_sumValues.clear();
+        m_sumValuesValid = false;
+        return;
+    }
+    if (!m_sumValuesValid) loadSumValues();
+    std::vector<int> summed;
+    for (int c = 0; c < int(m_columns.size()); ++c)
+        if (!m_sumValues[c].empty()) summed.push_back(c);
+    for (std::size_t k = 0; k < summed.size(); k += 4) {
+        // A group of fewer than four repeats its first column in the spare
+        // places, whose totals are dropped.
+        const std::size_t n = std::min<std::size_t>(4, summed.size() - k);
+        const double* values[4];
+        for (std::size_t j = 0; j < 4; ++j)
+            values[j] = m_sumValues[summed[k + (j < n ? j : 0)]].data();
+        long double totals[4];
+        addUp4(values, m_sumValues[summed[k]].size(), totals);
+        for (std::size_t j = 0; j < n; ++j) m_sums[summed[k + j]] = totals[j];
     }
 }
 
@@ -98,19 +158,19 @@ int DatasetModel::columnCount(const QModelIndex& parent) const {
 
 QVariant DatasetModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    const ColumnSpec& spec = m_columns[index.column()];
+    const ColumnSpec& col = m_columns[index.column()];
     switch (role) {
         case Qt::DisplayRole: {
             const int dc = m_datasetColumn[index.column()];
             if (dc < 0) return {};
-            if (spec.format == ColumnSpec::Format::Money) {
+            if (col.format == ColumnSpec::Format::Money) {
                 auto v = m_dataset.numberAt(index.row(), dc);
                 return v ? store::NumberText::display(*v) : QString();
             }
             return m_dataset.textAt(index.row(), dc);
         }
         case Qt::TextAlignmentRole:
-            return int(spec.alignment | Qt::AlignVCenter);
+            return int(col.alignment | Qt::AlignVCenter);
         case Qt::BackgroundRole:
             // By record number: odd numbers white, even numbers light grey.
             return index.row() % 2 == 0 ? look::oddRow() : look::evenRow();
@@ -120,14 +180,14 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const {
 
 QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= int(m_columns.size())) return {};
-    const ColumnSpec& spec = m_columns[section];
+    const ColumnSpec& col = m_columns[section];
     switch (role) {
         case Qt::DisplayRole:
-            return spec.twoLevel() ? spec.lowerTitle() : spec.upperTitle();
+            return col.twoLevel() ? col.lowerTitle() : col.upperTitle();
         case UpperTitleRole:
-            return spec.upperTitle();
+            return col.upperTitle();
         case LowerTitleRole:
-            return spec.lowerTitle();
+            return col.lowerTitle();
         case Qt::TextAlignmentRole:
             return int(Qt::AlignCenter);
     }
@@ -146,14 +206,14 @@ bool DatasetModel::footerIsLabel(int column) const {
 
 QString DatasetModel::footerText(int column) const {
     if (column < 0 || column >= int(m_columns.size())) return {};
-    const ColumnSpec& spec = m_columns[column];
-    switch (spec.footer) {
+    const ColumnSpec& col = m_columns[column];
+    switch (col.footer) {
         case ColumnSpec::Footer::None:
             return {};
         case ColumnSpec::Footer::Label:
             return QStringLiteral("合计");
         case ColumnSpec::Footer::Sum:
-            return spec.format == ColumnSpec::Format::Money
+            return col.format == ColumnSpec::Format::Money
                        ? store::NumberText::display(double(sum(column)))
                        : store::NumberText::general(sum(column));
         case ColumnSpec::Footer::SumGeneral:

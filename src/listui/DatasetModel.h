@@ -52,15 +52,23 @@ signals:
 private:
     void mapColumns();
     void invalidateSums();
+    // After rows came or went: the kept values are read again on the next sum.
+    void forgetSumValues();
     void computeSums() const;
+    void loadSumValues() const;
 
     store::Dataset& m_dataset;
     QList<ColumnSpec> m_columns;
-    std::vector<int> m_datasetColumn;  // spec column -> dataset column (-1 when absent)
+    std::vector<int> m_datasetColumn;  // col column -> dataset column (-1 when absent)
     bool m_hasSums = false;
     bool m_changing = false;
     mutable bool m_sumsValid = false;
     mutable std::vector<long double> m_sums;
+    // The summed columns' values by row (NaN for null), so that a changed row
+    // is summed again from these instead of from the whole snapshot; the sums
+    // come out the same, added in the same order.
+    mutable std::vector<std::vector<double>> m_sumValues;  // by footer column
+    mutable bool m_sumValuesValid = false;
 };
 
 }  // namespace listui

@@ -44,7 +44,7 @@ Texts entry(const QString& price, const QString& quantity) {
     t[purchase::Code] = QStringLiteral(" A001 ");
     t[purchase::Name] = QStringLiteral("铅笔 ");
     t[purchase::Model] = QStringLiteral("HB");
-    t[purchase::Spec] = QStringLiteral("12支/盒");
+    t[purchase::Size] = QStringLiteral("12支/盒");
     t[purchase::Unit] = QStringLiteral("盒");
     t[purchase::Price] = price;
     t[purchase::Quantity] = quantity;
