@@ -69,15 +69,7 @@ DatasetModel::DatasetModel(store::Dataset& dataset, QList<ColumnSpec> columns, Q
     });
     connect(&m_dataset, &store::Dataset::rowChanged, this, [this](int i) {
         emit dataChanged(index(i, 0), index(i, columnCount() - 1));
-        if (m_sumValuesValid) {
-            for (int c = 0; c < int(m_columns.size()); ++c) {
-                auto& values = m_sumValues[c];
-                if (values.empty() || i < 0 || i >= int(values.size())) continue;
-                const auto v = m_dataset.numberAt(i, m_datasetColumn[c]);
-                values[i] = v ? *v : std::numeric_limits<double>::quiet_NaN();
-            }
-        }
-        invalidateSums();
+        followChangedRow(i);
     });
     mapColumns();
 }
@@ -92,6 +84,40 @@ void DatasetModel::mapColumns() {
 void DatasetModel::invalidateSums() {
     if (!m_hasSums) return;
     m_sumsValid = false;
+    emit footerChanged();
+}
+
+// A changed row (a sale, a correction) moves each sum by the difference
+// between the row's new value and the one kept for it, instead of adding up
+// every row again. Such a difference leaves an error in the last binary
+// digits of the larger of the old sum and the values; where the new sum is
+// much smaller than that (a large row leaving a small total), the error
+// would show among the fifteen digits of the general form, so the sums are
+// added up afresh then, and after many differences in a row.
+void DatasetModel::followChangedRow(int i) {
+    if (!m_hasSums) return;
+    if (!m_sumValuesValid) {
+        invalidateSums();
+        return;
+    }
+    bool afresh = !m_sumsValid;
+    for (int c = 0; c < int(m_columns.size()); ++c) {
+        auto& values = m_sumValues[c];
+        if (values.empty() || i < 0 || i >= int(values.size())) continue;
+        const auto v = m_dataset.numberAt(i, m_datasetColumn[c]);
+        const double was = values[i];
+        const double now = v ? *v : std::numeric_limits<double>::quiet_NaN();
+        values[i] = now;
+        if (afresh) continue;
+        const long double before = m_sums[c];
+        const long double out = std::isnan(was) ? 0.0 : was;
+        const long double in = std::isnan(now) ? 0.0 : now;
+        const long double after = before - out + in;
+        const long double scale = std::max({std::fabs(before), std::fabs(out), std::fabs(in)});
+        if (std::fabs(after) < scale * 1e-3L) afresh = true;
+        m_sums[c] = after;
+    }
+    if (afresh || ++m_differences > 1000) m_sumsValid = false;
     emit footerChanged();
 }
 
@@ -119,6 +145,7 @@ void DatasetModel::loadSumValues() const {
 void DatasetModel::computeSums() const {
     m_sums.assign(m_columns.size(), 0.0L);
     m_sumsValid = true;
+    m_differences = 0;
     if (!m_dataset.isOpen()) {
         m_sumValues.clear();
         m_sumValuesValid = false;

@@ -52,6 +52,7 @@ signals:
 private:
     void mapColumns();
     void invalidateSums();
+    void followChangedRow(int index);
     // After rows came or went: the kept values are read again on the next sum.
     void forgetSumValues();
     void computeSums() const;
@@ -64,11 +65,12 @@ private:
     bool m_changing = false;
     mutable bool m_sumsValid = false;
     mutable std::vector<long double> m_sums;
-    // The summed columns' values by row (NaN for null), so that a changed row
-    // is summed again from these instead of from the whole snapshot; the sums
-    // come out the same, added in the same order.
+    // The summed columns' values by row (NaN for null): a changed row moves
+    // the sums by its difference to these, and adding up afresh reads these
+    // instead of the whole snapshot.
     mutable std::vector<std::vector<double>> m_sumValues;  // by footer column
     mutable bool m_sumValuesValid = false;
+    mutable int m_differences = 0;  // changed rows followed since the last adding up
 };
 
 }  // namespace listui

@@ -70,7 +70,7 @@ GoodsPanel goodsPanel(const Dataset& goods) {
     p.code = goods.text(QStringLiteral("商品编码"));
     p.name = goods.text(QStringLiteral("商品名称"));
     p.model = goods.text(QStringLiteral("商品型号"));
-    p.spec = goods.text(QStringLiteral("商品规格"));
+    p.size = goods.text(QStringLiteral("商品规格"));
     p.unit = goods.text(QStringLiteral("单位"));
     p.price = NumberText::round2(goods.text(QStringLiteral("进货单价")));
     p.stock = NumberText::round2(goods.text(QStringLiteral("库存数量")));
@@ -123,13 +123,15 @@ Outcome sell(Dataset& goods, Dataset::Bookmark goodsRecord, Dataset& sales, cons
 
     store::Connection::Transaction transaction(goods.connection());
 
-    sales.replaceStatement(store::Statement::table(store::Tables::Sales));
+    // The append target holds no rows: 表3 grows to a million sales, and a
+    // sale must not load them all to add one.
+    sales.replaceStatement(store::Statement::emptyOf(store::Tables::Sales));
     sales.append();
     sales.setText(QStringLiteral("销售日期"), saleDate(sale.date, confirmedAt));
     sales.setText(QStringLiteral("商品编码"), sale.code);
     sales.setText(QStringLiteral("商品名称"), sale.name);
     sales.setText(QStringLiteral("商品型号"), sale.model);
-    sales.setText(QStringLiteral("商品规格"), sale.spec);
+    sales.setText(QStringLiteral("商品规格"), sale.size);
     sales.setText(QStringLiteral("单位"), sale.unit);
     sales.setText(QStringLiteral("销售单价"), sale.price);
     sales.setText(QStringLiteral("销售数量"), sale.quantity);

@@ -26,7 +26,7 @@ struct Outcome {
 // The selling panel's goods group, from the goods record that is current:
 // Edit1..Edit5 as stored, Edit6 and Edit7 rounded to two decimals.
 struct GoodsPanel {
-    QString code, name, model, spec, unit;  // 商品编码 .. 单位
+    QString code, name, model, size, unit;  // 商品编码 .. 单位
     QString price;                          // 进货单价
     QString stock;                          // 库存数量
 };
@@ -45,7 +45,7 @@ QString saleDate(const QDate& chosen, const QTime& confirmedAt);
 // The selling panel's texts at "确定".
 struct SaleTexts {
     QDate date;                             // DateTimePicker1
-    QString code, name, model, spec, unit;  // Edit1..Edit5
+    QString code, name, model, size, unit;  // Edit1..Edit5
     QString price;                          // Edit8 销售单价
     QString quantity;                       // Edit9 销售数量
     QString customer;                       // ComboBox1 客户姓名
@@ -53,12 +53,12 @@ struct SaleTexts {
 };
 
 // Confirms a sale of the goods record the panel was filled from: appends the
-// sale record to 表3 (through `sales`, which is left on "select * from 表3")
-// and adds the sale to the goods record's sales and stock totals. Price and
-// quantity must be numbers and the stored stock must cover the quantity;
-// both writes happen in one transaction, so either both are stored or
-// neither. `goods` and `sales` must share one connection. The goods list's
-// current row is left where it was.
+// sale record to 表3 (through `sales`, reopened without rows of 表3 so that
+// it ends up holding just the new sale) and adds the sale to the goods
+// record's sales and stock totals. Price and quantity must be numbers and
+// the stored stock must cover the quantity; both writes happen in one
+// transaction, so either both are stored or neither. `goods` and `sales` must share one connection.
+// The goods list's current row is left where it was.
 Outcome sell(store::Dataset& goods, store::Dataset::Bookmark goodsRecord, store::Dataset& sales,
              const SaleTexts& sale, const QTime& confirmedAt = QTime::currentTime());
 

@@ -5,12 +5,16 @@
 #include "Connection.h"
 #include "Dataset.h"
 #include "ModalListForm.h"
+#include "SaleRules.h"
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
+class QPushButton;
 class QToolButton;
 namespace listui {
+class FloatingPanel;
 class ListFrame;
 class RecordGrid;
 }  // namespace listui
@@ -49,6 +53,32 @@ public:
     QAction* N8;   // 数据导出
     QAction* N10;  // 关闭窗口
 
+    // The modification panel.
+    listui::FloatingPanel* Panel2;
+    QLabel* Image2;        // its close picture
+    QLineEdit* Edit1;      // 商品编码
+    QLineEdit* Edit2;      // 商品名称
+    QLineEdit* Edit3;      // 商品型号
+    QLineEdit* Edit4;      // 商品规格
+    QLineEdit* Edit5;      // 单位
+    QLineEdit* Edit6;      // 销售单价
+    QLineEdit* Edit7;      // 销售数量
+    QLineEdit* Edit8;      // 客户姓名
+    QLineEdit* Edit9;      // 联系电话
+    QLineEdit* Edit10;     // 详细地址
+    QLineEdit* Edit11;     // 备注
+    QPushButton* Button1;  // 修改
+    QPushButton* Button2;  // 取消
+
+    // The search panel.
+    listui::FloatingPanel* Panel5;
+    QLabel* Image3;        // its close picture
+    QLineEdit* Edit12;     // 商品编码
+    QLineEdit* Edit13;     // 商品名称
+    QLineEdit* Edit14;     // 客户姓名
+    QLineEdit* Edit15;     // 联系电话
+    QPushButton* Button3;  // 查询
+
     void FormActivate();
     void SpeedButton1Click();
     void SpeedButton2Click();
@@ -66,6 +96,14 @@ public:
     void N10Click();
     void Label1Click();
     void DBGridEh1DblClick();
+    void Button1Click();
+    void Button2Click();
+    void Image2Click();
+    void Button3Click();
+    void Image3Click();
+
+    // Which customer fields the user edited since the panel was filled.
+    const sales::CustomerFlags& changedFlags() const { return m_changed; }
 
 public slots:
     // Leaving the window, by any way but "【退出软件】": the sales window
@@ -77,8 +115,16 @@ protected:
     virtual void hidePanels();
 
 private:
+    void buildModificationPanel();
+    void buildSearchPanel();
     void reload();
+    // The toolbar and the menu hide the search panel; a double click leaves it.
+    void openModificationPanel(bool hideSearch);
+    void openSearchPanel();
 
+    // The sale record the modification panel was filled from.
+    store::Dataset::Bookmark m_saleRecord = -1;
+    sales::CustomerFlags m_changed{};
     QPointer<QWidget> m_mainWindow;
     QPointer<QWidget> m_sales;
 };

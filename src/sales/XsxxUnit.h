@@ -3,15 +3,21 @@
 #include <QPointer>
 
 #include "Connection.h"
+#include "CustomerLookup.h"
 #include "Dataset.h"
 #include "ModalListForm.h"
 
 class QAction;
+class QComboBox;
+class QDateEdit;
 class QLabel;
+class QLineEdit;
 class QMenu;
+class QPushButton;
 class QToolButton;
 class TXsmxForm;
 namespace listui {
+class FloatingPanel;
 class ListFrame;
 class RecordGrid;
 }  // namespace listui
@@ -30,7 +36,9 @@ public:
 
     store::Connection ADOConnection1;
     store::Dataset ADOQuery1{ADOConnection1};  // goods list, 表1
-    store::Dataset ADOQuery2{ADOConnection1};  // sales, 表3
+    // 表3: no rows until the selling panel lists the customers in it; the
+    // target a sale appends to.
+    store::Dataset ADOQuery2{ADOConnection1};
     store::Dataset ADOQuery3{ADOConnection1};  // export staging, 表5
 
     listui::ListFrame* Frame;
@@ -52,6 +60,33 @@ public:
     QAction* N8;   // 数据导出
     QAction* N10;  // 关闭窗体
 
+    // The selling panel "【销售商品】".
+    listui::FloatingPanel* Panel2;
+    QLabel* Image2;  // its close picture
+    QDateEdit* DateTimePicker1;
+    QLineEdit* Edit1;      // 商品编码
+    QLineEdit* Edit2;      // 商品名称
+    QLineEdit* Edit3;      // 商品型号
+    QLineEdit* Edit4;      // 商品规格
+    QLineEdit* Edit5;      // 单位
+    QLineEdit* Edit6;      // 进货单价
+    QLineEdit* Edit7;      // 库存数量
+    QLineEdit* Edit8;      // 销售单价
+    QLineEdit* Edit9;      // 销售数量
+    QLineEdit* Edit10;     // 销售金额, computed
+    QComboBox* ComboBox1;  // 客户姓名
+    QLineEdit* Edit11;     // 联系电话
+    QLineEdit* Edit12;     // 详细地址
+    QLineEdit* Edit13;     // 备注
+    QPushButton* Button1;  // 确定
+
+    // The search panel.
+    listui::FloatingPanel* Panel6;
+    QLabel* Image3;        // its close picture
+    QLineEdit* Edit15;     // 商品编码
+    QLineEdit* Edit16;     // 商品名称
+    QPushButton* Button2;  // 查询
+
     void FormActivate();
     void SpeedButton1Click();
     void SpeedButton2Click();
@@ -69,6 +104,14 @@ public:
     void N10Click();
     void Label1Click();
     void DBGridEh1DblClick();
+    void Edit8Change();
+    void Edit9Change();
+    void Edit9KeyUp();
+    void ComboBox1Change();
+    void Button1Click();
+    void Image2Click();
+    void Button2Click();
+    void Image3Click();
 
 public slots:
     // Leaving the window, by any way but "【退出软件】": the main window comes
@@ -78,11 +121,20 @@ public slots:
 protected:
     // Becoming active hides the selling and search panels.
     virtual void hidePanels();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildSellingPanel();
+    void buildSearchPanel();
     // The reopen cycle over 表1, 表3 and 表5.
     void reloadAll();
+    void openSellingPanel();
+    void openSearchPanel();
+    void followAmount();
 
+    sales::CustomerLookup m_customers{ADOQuery2};
+    // The goods record the selling panel was filled from.
+    store::Dataset::Bookmark m_goodsRecord = -1;
     QPointer<QWidget> m_mainWindow;
     QPointer<TXsmxForm> m_details;
 };

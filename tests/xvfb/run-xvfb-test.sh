@@ -196,10 +196,13 @@ check_launcher() {
   log "desktop launcher written"
 }
 
+source "$(dirname "$0")/sell-step.sh"
+
 main() {
   start_program
   check_launcher
   add_purchase_in_entry_panel
+  step_sell
   open_sales_from_menu
   leave_sales_by_toolbar
   open_sales_from_menu
