@@ -8,21 +8,17 @@
 // lantong_bench builds; when it is missing, lantong_bench is run once to
 // build it. Runs on the offscreen platform unless QT_QPA_PLATFORM says
 // otherwise.
-#include <sqlcipher/sqlite3.h>
-
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFont>
 #include <QPixmap>
-#include <QProcess>
 #include <QTextStream>
 #include <QWidget>
 #include <algorithm>
-#include <chrono>
 #include <functional>
 #include <vector>
 
+#include "BenchCommon.h"
 #include "ColumnSpec.h"
 #include "Connection.h"
 #include "Dataset.h"
@@ -33,110 +29,7 @@
 #include "Statement.h"
 #include "StoreError.h"
 
-namespace {
-
-using store::Connection;
-using store::Dataset;
-using store::Statement;
-namespace Tables = store::Tables;
-
-double seconds(const std::function<void()>& f) {
-    const auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
-double best(const std::vector<double>& v) {
-    return *std::min_element(v.begin(), v.end());
-}
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-void check(int rc, sqlite3* db, const char* what) {
-    if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW)
-        throw store::Error(QStringLiteral("%1: %2").arg(QLatin1String(what),
-                                                        QString::fromUtf8(sqlite3_errmsg(db))));
-}
-
-// The bare engine: one connection kept open, every column of the statement
-// read by its declared type, nothing kept.
-struct PlainLoop {
-    sqlite3* db = nullptr;
-    std::size_t sink = 0;
-
-    explicit PlainLoop(const QString& path) {
-        check(sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr), db,
-              "open");
-        const std::string key =
-            "PRAGMA key = '" + Connection::databasePassword().toStdString() + "'";
-        check(sqlite3_exec(db, key.c_str(), nullptr, nullptr, nullptr), db, "key");
-        check(sqlite3_exec(db, "PRAGMA cipher_page_size = 4096", nullptr, nullptr, nullptr), db,
-              "page size");
-    }
-    ~PlainLoop() { sqlite3_close(db); }
-
-    std::size_t run(const Statement& st) {
-        sqlite3_stmt* stmt = nullptr;
-        check(sqlite3_prepare16_v2(db, st.sql().utf16(), -1, &stmt, nullptr), db, "prepare");
-        for (int i = 0; i < st.parameters().size(); ++i) {
-            const QString& p = st.parameters()[i];
-            sqlite3_bind_text16(stmt, i + 1, p.utf16(), int(p.size() * 2), SQLITE_TRANSIENT);
-        }
-        const store::TableDef* table = store::tableDef(st.tableName());
-        const int n = sqlite3_column_count(stmt);
-        std::vector<store::ColumnType> types(n, store::ColumnType::AutoNumber);  // rowid first
-        for (int i = 1; i < n; ++i) {
-            const QString name =
-                QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(stmt, i)));
-            types[i] = table->column(name)->type;
-        }
-        std::size_t rows = 0;
-        int rc;
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-            ++rows;
-            for (int i = 0; i < n; ++i) {
-                switch (types[i]) {
-                    case store::ColumnType::AutoNumber:
-                        sink += std::size_t(sqlite3_column_int64(stmt, i));
-                        break;
-                    case store::ColumnType::Float:
-                        sink += std::size_t(sqlite3_column_double(stmt, i));
-                        break;
-                    case store::ColumnType::Text: {
-                        auto* t = static_cast<const char16_t*>(sqlite3_column_text16(stmt, i));
-                        const int bytes = sqlite3_column_bytes16(stmt, i);
-                        sink += std::size_t(bytes) + (t && bytes ? t[0] : 0);
-                        break;
-                    }
-                }
-            }
-        }
-        check(rc, db, "step");
-        sqlite3_finalize(stmt);
-        return rows;
-    }
-};
-
-// The database of lantong_bench, built by it when missing.
-bool ensureDatabase(const QString& folder, QTextStream& out) {
-    if (QFile::exists(folder + QStringLiteral("/data.mdb"))) return true;
-    const QString builder =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/lantong_bench");
-    out << "No data.mdb in " << folder << ": building it with " << builder << " ...\n";
-    out.flush();
-    QProcess p;
-    p.setProcessChannelMode(QProcess::ForwardedChannels);
-    p.start(builder, {folder, QStringLiteral("--runs"), QStringLiteral("1")});
-    if (!p.waitForFinished(-1) || p.exitCode() != 0) {
-        out << "building the database failed\n";
-        return false;
-    }
-    return QFile::exists(folder + QStringLiteral("/data.mdb"));
-}
-
-}  // namespace
+using namespace bench;
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -163,8 +56,8 @@ int main(int argc, char** argv) {
     // The program's faces, so that the grid paints with the fonts it ships with.
     const QStringList song{QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC"),
                            QStringLiteral("Noto Sans CJK SC")};
-    QFont::insertSubstitutions(QStringLiteral("宋体"), song);
-    QFont::insertSubstitutions(QStringLiteral("SimSun"), song);
+    for (const QString& family : {QStringLiteral("宋体"), QStringLiteral("SimSun")})
+        QFont::insertSubstitutions(family, song);
     QFont font(QStringLiteral("宋体"));
     font.setPixelSize(12);
     QApplication::setFont(font);
@@ -172,7 +65,10 @@ int main(int argc, char** argv) {
     try {
         QDir().mkpath(folder);
         folder = QDir(folder).absolutePath();
-        if (!ensureDatabase(folder, out)) return 1;
+        if (!bench::ensureDatabase(folder, out)) {
+            out << "building the database failed\n";
+            return 1;
+        }
         const QString path = folder + QStringLiteral("/data.mdb");
         QDir::setCurrent(folder);
 
@@ -252,13 +148,10 @@ int main(int argc, char** argv) {
             out << "\n"
                 << k.title << ": " << plainRows << " rows, footer sum " << grid.footerText(7)
                 << "\n"
-                << QStringLiteral("  ours   best %1 s  median %2 s  (a repaint alone: %3 s)\n")
-                       .arg(best(ours), 0, 'f', 3)
-                       .arg(median(ours), 0, 'f', 3)
+                << QStringLiteral("  ours   %1  (a repaint alone: %2 s)\n")
+                       .arg(timings(ours))
                        .arg(best(paint), 0, 'f', 3)
-                << QStringLiteral("  plain  best %1 s  median %2 s\n")
-                       .arg(best(bare), 0, 'f', 3)
-                       .arg(median(bare), 0, 'f', 3)
+                << QStringLiteral("  plain  %1\n").arg(timings(bare))
                 << QStringLiteral("  ratio ours/plain  best %1  median %2  (goal <= 2)\n")
                        .arg(ratio, 0, 'f', 2)
                        .arg(median(ours) / median(bare), 0, 'f', 2);

@@ -23,6 +23,7 @@
 #include <random>
 #include <vector>
 
+#include "BenchCommon.h"
 #include "Connection.h"
 #include "Dataset.h"
 #include "NumberText.h"
@@ -33,12 +34,7 @@
 
 namespace {
 
-using store::Connection;
-using store::Dataset;
-using store::Statement;
-namespace Tables = store::Tables;
-
-const char* const kGeneratorVersion = "lantong-bench data v1";
+using namespace bench;
 
 // ---------------------------------------------------------------- the data
 
@@ -151,12 +147,6 @@ private:
         split("130 131 132 135 136 137 138 139 150 151 152 158 159 186 188 199");
 };
 
-void check(int rc, sqlite3* db, const char* what) {
-    if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW)
-        throw store::Error(QStringLiteral("%1: %2").arg(QLatin1String(what),
-                                                        QString::fromUtf8(sqlite3_errmsg(db))));
-}
-
 // An INSERT of every column of a table but ID, bound by position.
 class Inserter {
 public:
@@ -185,8 +175,7 @@ public:
                     sqlite3_bind_double(m_stmt, i + 1,
                                         double(store::NumberText::toNumber(values[i])));
             } else {
-                sqlite3_bind_text16(m_stmt, i + 1, values[i].utf16(), int(values[i].size() * 2),
-                                    SQLITE_TRANSIENT);
+                bench::bindText(m_stmt, i + 1, values[i]);
             }
         }
         check(sqlite3_step(m_stmt), m_db, "insert");
@@ -280,79 +269,8 @@ void buildDatabase(const QString& path, int goodsRows, int salesRows) {
 
 // ---------------------------------------------------------------- timing
 
-double seconds(const std::function<void()>& f) {
-    const auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
-// The bare engine: one connection opened with the library's defaults and kept
-// open, the statement's every column read by its declared type, nothing kept.
-struct PlainLoop {
-    sqlite3* db = nullptr;
-    std::size_t sink = 0;
-
-    PlainLoop(const QString& path, int extraFlags) {
-        check(sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | extraFlags,
-                              nullptr),
-              db, "open");
-        const std::string key =
-            "PRAGMA key = '" + Connection::databasePassword().toStdString() + "'";
-        check(sqlite3_exec(db, key.c_str(), nullptr, nullptr, nullptr), db, "key");
-        check(sqlite3_exec(db, "PRAGMA cipher_page_size = 4096", nullptr, nullptr, nullptr), db,
-              "page size");
-    }
-    ~PlainLoop() { sqlite3_close(db); }
-
-    std::size_t run(const Statement& st) {
-        sqlite3_stmt* stmt = nullptr;
-        check(sqlite3_prepare16_v2(db, st.sql().utf16(), -1, &stmt, nullptr), db, "prepare");
-        for (int i = 0; i < st.parameters().size(); ++i) {
-            const QString& p = st.parameters()[i];
-            sqlite3_bind_text16(stmt, i + 1, p.utf16(), int(p.size() * 2), SQLITE_TRANSIENT);
-        }
-        const store::TableDef* table = store::tableDef(st.tableName());
-        const int n = sqlite3_column_count(stmt);
-        std::vector<store::ColumnType> types(n, store::ColumnType::AutoNumber);  // rowid first
-        for (int i = 1; i < n; ++i) {
-            const QString name =
-                QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(stmt, i)));
-            types[i] = table->column(name)->type;
-        }
-        std::size_t rows = 0;
-        int rc;
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-            ++rows;
-            for (int i = 0; i < n; ++i) {
-                switch (types[i]) {
-                    case store::ColumnType::AutoNumber:
-                        sink += std::size_t(sqlite3_column_int64(stmt, i));
-                        break;
-                    case store::ColumnType::Float:
-                        sink += std::size_t(sqlite3_column_double(stmt, i));
-                        break;
-                    case store::ColumnType::Text: {
-                        auto* t = static_cast<const char16_t*>(sqlite3_column_text16(stmt, i));
-                        const int bytes = sqlite3_column_bytes16(stmt, i);
-                        sink += std::size_t(bytes) + (t && bytes ? t[0] : 0);
-                        break;
-                    }
-                }
-            }
-        }
-        check(rc, db, "step");
-        sqlite3_finalize(stmt);
-        return rows;
-    }
-};
-
 struct Figures {
     std::vector<double> ours, plain;
-    static double best(std::vector<double> v) { return *std::min_element(v.begin(), v.end()); }
-    static double median(std::vector<double> v) {
-        std::sort(v.begin(), v.end());
-        return v[v.size() / 2];
-    }
 };
 
 // UTF-8 bytes of every column's text form (numbers in general form), per row.
@@ -403,10 +321,7 @@ int main(int argc, char** argv) {
         folder = QDir(folder).absolutePath();
         const QString path = folder + QStringLiteral("/data.mdb");
         const QString markerPath = folder + QStringLiteral("/built.txt");
-        const QString marker = QStringLiteral("%1 goods=%2 sales=%3\n")
-                                   .arg(QLatin1String(kGeneratorVersion))
-                                   .arg(goodsRows)
-                                   .arg(salesRows);
+        const QString marker = bench::builtNote({goodsRows, salesRows});
         QFile markerFile(markerPath);
         const bool cached = !rebuild && QFile::exists(path) &&
                             markerFile.open(QIODevice::ReadOnly) &&
@@ -453,8 +368,8 @@ int main(int argc, char** argv) {
         out << QStringLiteral("Connection open: first %1 ms (%2), later %3 ms (best %4 ms)\n")
                    .arg(firstOpen * 1000, 0, 'f', 2)
                    .arg(QLatin1String(firstNote))
-                   .arg(Figures::median(opens) * 1000, 0, 'f', 2)
-                   .arg(Figures::best(opens) * 1000, 0, 'f', 2);
+                   .arg(median(opens) * 1000, 0, 'f', 2)
+                   .arg(best(opens) * 1000, 0, 'f', 2);
 
         PlainLoop plain(path, 0);
         PlainLoop plainUnlocked(path, SQLITE_OPEN_NOMUTEX);  // for comparison only
@@ -502,23 +417,17 @@ int main(int argc, char** argv) {
                 throw store::Error(QStringLiteral("row counts differ: %1 vs %2")
                                        .arg(list.rowCount())
                                        .arg(plainRows));
-            const double ratio = Figures::best(f.ours) / Figures::best(f.plain);
-            const double medianRatio = Figures::median(f.ours) / Figures::median(f.plain);
+            const double ratio = best(f.ours) / best(f.plain);
+            const double medianRatio = median(f.ours) / median(f.plain);
             const double perRow = double(list.snapshotBytes()) / std::max(1, list.rowCount());
             const double raw = rawBytesPerRow(list);
             met = met && ratio <= 1.5 && perRow <= 2 * raw;
             out << "\n"
                 << QString::fromUtf8(k.title) << ": " << plainRows << " rows\n"
-                << QStringLiteral("  ours   best %1 s  median %2 s\n")
-                       .arg(Figures::best(f.ours), 0, 'f', 3)
-                       .arg(Figures::median(f.ours), 0, 'f', 3)
-                << QStringLiteral("  plain  best %1 s  median %2 s\n")
-                       .arg(Figures::best(f.plain), 0, 'f', 3)
-                       .arg(Figures::median(f.plain), 0, 'f', 3)
-                << QStringLiteral(
-                       "  plain, opened without the engine's locks: best %1 s  median %2 s\n")
-                       .arg(Figures::best(unlocked.plain), 0, 'f', 3)
-                       .arg(Figures::median(unlocked.plain), 0, 'f', 3)
+                << QStringLiteral("  ours   %1\n").arg(timings(f.ours))
+                << QStringLiteral("  plain  %1\n").arg(timings(f.plain))
+                << QStringLiteral("  plain, opened without the engine's locks: %1\n")
+                       .arg(timings(unlocked.plain))
                 << QStringLiteral("  ratio ours/plain  best %1  median %2  (goal <= 1.5)\n")
                        .arg(ratio, 0, 'f', 2)
                        .arg(medianRatio, 0, 'f', 2)

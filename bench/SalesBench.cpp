@@ -22,13 +22,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTextStream>
 #include <algorithm>
-#include <chrono>
 #include <functional>
 #include <vector>
 
+#include "BenchCommon.h"
 #include "ColumnSpec.h"
 #include "Connection.h"
 #include "CustomerLookup.h"
@@ -44,44 +43,14 @@
 
 namespace {
 
-using store::Connection;
-using store::Dataset;
-using store::Statement;
-namespace Tables = store::Tables;
-
-double seconds(const std::function<void()>& f) {
-    const auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
-double best(std::vector<double> v) {
-    return *std::min_element(v.begin(), v.end());
-}
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-void check(int rc, sqlite3* db, const char* what) {
-    if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW)
-        throw store::Error(QStringLiteral("%1: %2").arg(QLatin1String(what),
-                                                        QString::fromUtf8(sqlite3_errmsg(db))));
-}
+using namespace bench;
 
 // The bare engine on the same file, opened and keyed as a window's
 // connection is, and kept open.
 struct Plain {
     sqlite3* db = nullptr;
 
-    explicit Plain(const QString& path) {
-        check(sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr), db,
-              "open");
-        const std::string key =
-            "PRAGMA key = '" + Connection::databasePassword().toStdString() + "'";
-        check(sqlite3_exec(db, key.c_str(), nullptr, nullptr, nullptr), db, "key");
-        check(sqlite3_exec(db, "PRAGMA cipher_page_size = 4096", nullptr, nullptr, nullptr), db,
-              "page size");
+    explicit Plain(const QString& path) : db(bench::openKeyed(path)) {
         check(sqlite3_exec(db, "select count(*) from sqlite_master", nullptr, nullptr, nullptr), db,
               "key check");
     }
@@ -94,30 +63,6 @@ struct Plain {
     }
     void exec(const char* sql) { check(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), db, sql); }
 };
-
-void bindText(sqlite3_stmt* st, int i, const QString& s) {
-    sqlite3_bind_text16(st, i, s.utf16(), int(s.size() * 2), SQLITE_TRANSIENT);
-}
-
-// Builds the shared database with lantong_bench when it is not there yet.
-bool ensureDatabase(const QString& folder, int goods, int sales, QTextStream& out) {
-    const QString marker =
-        QStringLiteral("lantong-bench data v1 goods=%1 sales=%2\n").arg(goods).arg(sales);
-    QFile f(folder + QStringLiteral("/built.txt"));
-    if (QFile::exists(folder + QStringLiteral("/data.mdb")) && f.open(QIODevice::ReadOnly) &&
-        QString::fromUtf8(f.readAll()) == marker)
-        return true;
-    const QString builder =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/lantong_bench");
-    out << "Building the database with " << builder << " ...\n";
-    out.flush();
-    QProcess p;
-    p.setProcessChannelMode(QProcess::ForwardedChannels);
-    p.start(builder,
-            {folder, QStringLiteral("--goods"), QString::number(goods), QStringLiteral("--sales"),
-             QString::number(sales), QStringLiteral("--runs"), QStringLiteral("1")});
-    return p.waitForFinished(-1) && p.exitCode() == 0;
-}
 
 }  // namespace
 
@@ -146,7 +91,7 @@ int main(int argc, char** argv) {
 
     QDir().mkpath(folder);
     folder = QDir(folder).absolutePath();
-    if (!ensureDatabase(folder, goodsRows, salesRows, out)) {
+    if (!bench::ensureDatabase(folder, out, bench::DatabaseSize{goodsRows, salesRows})) {
         out << "error: could not build the database in " << folder << "\n";
         return 1;
     }
@@ -291,17 +236,13 @@ int main(int argc, char** argv) {
         const double ratioA = best(ours) / best(bare);
         const double ratioAList = best(ours) / best(bareAfterList);
         out << "\n(a) 确定: the sale, then the paint of the sold row and the footer sums\n"
-            << QStringLiteral("  ours   best %1 ms  median %2 ms\n")
-                   .arg(best(ours) * 1000, 0, 'f', 2)
-                   .arg(median(ours) * 1000, 0, 'f', 2)
+            << QStringLiteral("  ours   %1\n").arg(millisecondTimings(ours))
             << QStringLiteral(
-                   "  plain  best %1 ms  median %2 ms  (INSERT 表3 + UPDATE 表1 in one "
+                   "  plain  %1  (INSERT 表3 + UPDATE 表1 in one "
                    "transaction)\n")
-                   .arg(best(bare) * 1000, 0, 'f', 2)
-                   .arg(median(bare) * 1000, 0, 'f', 2)
-            << QStringLiteral("  plain after listing the customers  best %1 ms  median %2 ms\n")
-                   .arg(best(bareAfterList) * 1000, 0, 'f', 2)
-                   .arg(median(bareAfterList) * 1000, 0, 'f', 2)
+                   .arg(millisecondTimings(bare))
+            << QStringLiteral("  plain after listing the customers  %1\n")
+                   .arg(millisecondTimings(bareAfterList))
             << QStringLiteral("  ratio ours/plain  best %1  median %2  (goal < 2)\n")
                    .arg(ratioA, 0, 'f', 2)
                    .arg(median(ours) / median(bare), 0, 'f', 2)
@@ -310,9 +251,8 @@ int main(int argc, char** argv) {
                    .arg(median(ours) / median(bareAfterList), 0, 'f', 2)
             << QStringLiteral(
                    "  for comparison, with the list under the closing panel "
-                   "repainted too: best %1 ms  median %2 ms\n")
-                   .arg(best(withPanel) * 1000, 0, 'f', 2)
-                   .arg(median(withPanel) * 1000, 0, 'f', 2);
+                   "repainted too: %1\n")
+                   .arg(millisecondTimings(withPanel));
         out.flush();
 
         // ---- (b) the customer list
@@ -347,15 +287,9 @@ int main(int argc, char** argv) {
                                    .arg(plainRows));
         const double ratioB = best(window) / best(loop);
         out << "\n(b) the customer list: " << listed << " names from " << salesRows << " sales\n"
-            << QStringLiteral("  ours, opening the selling panel  best %1 s  median %2 s\n")
-                   .arg(best(window), 0, 'f', 3)
-                   .arg(median(window), 0, 'f', 3)
-            << QStringLiteral("  ours, the list alone (CustomerLookup)  best %1 s  median %2 s\n")
-                   .arg(best(rules), 0, 'f', 3)
-                   .arg(median(rules), 0, 'f', 3)
-            << QStringLiteral("  plain  best %1 s  median %2 s\n")
-                   .arg(best(loop), 0, 'f', 3)
-                   .arg(median(loop), 0, 'f', 3)
+            << QStringLiteral("  ours, opening the selling panel  %1\n").arg(timings(window))
+            << QStringLiteral("  ours, the list alone (CustomerLookup)  %1\n").arg(timings(rules))
+            << QStringLiteral("  plain  %1\n").arg(timings(loop))
             << QStringLiteral("  ratio ours/plain  best %1  median %2  (goal <= 1.5)\n")
                    .arg(ratioB, 0, 'f', 2)
                    .arg(median(window) / median(loop), 0, 'f', 2);

@@ -20,46 +20,17 @@
 #include "ListFrame.h"
 #include "Messages.h"
 #include "NumericKeyFilter.h"
+#include "PanelWidgets.h"
 #include "RecordGrid.h"
 #include "Reopen.h"
 #include "Schema.h"
 #include "XsxxUnit.h"
 
+using listui::FieldFace;
+using listui::simSun;
 using listui::Pictures::Tool;
 using store::Statement;
 namespace Tables = store::Tables;
-
-namespace {
-
-QFont simSun(int pixels) {
-    QFont f(QStringLiteral("宋体"));
-    f.setPixelSize(pixels);
-    return f;
-}
-
-// A single-line field of a floating panel with its label just left of it.
-QLineEdit* addField(QWidget* panel, const QString& name, const QString& label, int left, int top,
-                    int width) {
-    auto* edit = new QLineEdit(panel);
-    edit->setObjectName(name);
-    edit->setGeometry(left, top, width, 21);
-    edit->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #7f7f7f; padding: 0 2px; }"));
-    auto* caption = new QLabel(label, panel);
-    caption->setGeometry(left - 64, top, 58, 21);
-    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return edit;
-}
-
-QPushButton* addButton(QWidget* panel, const QString& name, const QString& caption, int left,
-                       int top) {
-    auto* button = new QPushButton(caption, panel);
-    button->setObjectName(name);
-    button->setGeometry(left, top, 57, 22);
-    button->setCursor(Qt::ArrowCursor);
-    return button;
-}
-
-}  // namespace
 
 QString TMainForm::webSite() {
     return QStringLiteral("https://lantong.example.com");
@@ -80,27 +51,18 @@ TMainForm::TMainForm(QWidget* parent)
     setCentralWidget(Frame);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    const struct {
-        QToolButton** button;
-        const char* caption;
-        Tool picture;
-        void (TMainForm::*handler)();
-    } tools[] = {
-        {&SpeedButton1, "添加信息", Tool::Add, &TMainForm::SpeedButton1Click},
-        {&SpeedButton2, "修改信息", Tool::Modify, &TMainForm::SpeedButton2Click},
-        {&SpeedButton3, "删除信息", Tool::Delete, &TMainForm::SpeedButton3Click},
-        {&SpeedButton4, "查询信息", Tool::Search, &TMainForm::SpeedButton4Click},
-        {&SpeedButton5, "刷新信息", Tool::Refresh, &TMainForm::SpeedButton5Click},
-        {&SpeedButton6, "进货打印", Tool::Print, &TMainForm::SpeedButton6Click},
-        {&SpeedButton7, "数据导出", Tool::Export, &TMainForm::SpeedButton7Click},
+    auto on = [this](void (TMainForm::*handler)()) {
+        return [this, handler] { (this->*handler)(); };
     };
-    int number = 1;
-    for (const auto& t : tools) {
-        *t.button = Frame->addSpeedButton(number, 24 + 112 * (number - 1),
-                                          QString::fromUtf8(t.caption), t.picture);
-        connect(*t.button, &QToolButton::clicked, this, t.handler);
-        ++number;
-    }
+    Frame->addSpeedButtons(
+        this, 24,
+        {{&SpeedButton1, "添加信息", Tool::Add, on(&TMainForm::SpeedButton1Click)},
+         {&SpeedButton2, "修改信息", Tool::Modify, on(&TMainForm::SpeedButton2Click)},
+         {&SpeedButton3, "删除信息", Tool::Delete, on(&TMainForm::SpeedButton3Click)},
+         {&SpeedButton4, "查询信息", Tool::Search, on(&TMainForm::SpeedButton4Click)},
+         {&SpeedButton5, "刷新信息", Tool::Refresh, on(&TMainForm::SpeedButton5Click)},
+         {&SpeedButton6, "进货打印", Tool::Print, on(&TMainForm::SpeedButton6Click)},
+         {&SpeedButton7, "数据导出", Tool::Export, on(&TMainForm::SpeedButton7Click)}});
 
     Image1 = new QLabel(Frame);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -135,9 +97,6 @@ TMainForm::TMainForm(QWidget* parent)
     buildEntryPanel();
     buildSearchPanel();
 
-    auto on = [this](void (TMainForm::*handler)()) {
-        return [this, handler] { (this->*handler)(); };
-    };
     PopupMenu1 = listui::ListFrame::buildPopup(this, DBGridEh1,
                                                {{&N1, "N1", "添加信息", on(&TMainForm::N1Click)},
                                                 {&N2, "N2", "修改信息", on(&TMainForm::N2Click)},
@@ -201,71 +160,50 @@ void TMainForm::FormActivate() {
 }
 
 void TMainForm::buildEntryPanel() {
-    Panel2 = new listui::FloatingPanel(Frame->listArea(), QPoint(240, 88));
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->resize(425, 289);
-    Panel2->setFont(simSun(13));
-    Panel2->setClosePicturePosition(QPoint(400, 8));
+    Panel2 = Frame->addPanel(QStringLiteral("Panel2"), {240, 88}, {425, 289}, {400, 8},
+                             QStringLiteral("Image2"));
     Image2 = Panel2->closePicture();
-    Image2->setObjectName(QStringLiteral("Image2"));
     connect(Panel2, &listui::FloatingPanel::closeClicked, this, &TMainForm::Image2Click);
 
-    const struct {
-        QLineEdit** edit;
-        const char* label;
-        int left, top, width;
-    } fields[] = {
-        {&Edit1, "商品编码", 80, 40, 121},   {&Edit2, "商品名称", 280, 40, 121},
-        {&Edit3, "商品型号", 80, 64, 121},   {&Edit4, "商品规格", 280, 64, 121},
-        {&Edit5, "单位", 80, 88, 121},       {&Edit6, "进货单价", 80, 120, 121},
-        {&Edit7, "进货数量", 280, 120, 121}, {&Edit8, "供货单位", 80, 152, 121},
-        {&Edit9, "联系人", 280, 152, 121},   {&Edit10, "联系电话", 80, 176, 321},
-        {&Edit11, "详细地址", 80, 200, 321}, {&Edit12, "备注", 80, 224, 321},
-    };
-    int field = 0;
-    for (const auto& f : fields) {
-        QLineEdit* edit = addField(Panel2, QStringLiteral("Edit%1").arg(field + 1),
-                                   QString::fromUtf8(f.label), f.left, f.top, f.width);
+    listui::addFields(Panel2, FieldFace::Bordered,
+                      {
+                          {&Edit1, "Edit1", "商品编码", 80, 40, 121},
+                          {&Edit2, "Edit2", "商品名称", 280, 40, 121},
+                          {&Edit3, "Edit3", "商品型号", 80, 64, 121},
+                          {&Edit4, "Edit4", "商品规格", 280, 64, 121},
+                          {&Edit5, "Edit5", "单位", 80, 88, 121},
+                          {&Edit6, "Edit6", "进货单价", 80, 120, 121},
+                          {&Edit7, "Edit7", "进货数量", 280, 120, 121},
+                          {&Edit8, "Edit8", "供货单位", 80, 152, 121},
+                          {&Edit9, "Edit9", "联系人", 280, 152, 121},
+                          {&Edit10, "Edit10", "联系电话", 80, 176, 321},
+                          {&Edit11, "Edit11", "详细地址", 80, 200, 321},
+                          {&Edit12, "Edit12", "备注", 80, 224, 321},
+                      });
+    m_entry = {Edit1, Edit2, Edit3, Edit4,  Edit5,  Edit6,
+               Edit7, Edit8, Edit9, Edit10, Edit11, Edit12};
+    for (int field = 0; field < purchase::FieldCount; ++field) {
         // Only the user's edits count as changes; setText() does not emit this.
-        connect(edit, &QLineEdit::textEdited, this, [this, field] { m_changed[field] = true; });
-        *f.edit = edit;
-        m_entry[field++] = edit;
+        connect(m_entry[field], &QLineEdit::textEdited, this,
+                [this, field] { m_changed[field] = true; });
     }
 
-    const struct {
-        const char* name;
-        const char* number;
-        const char* group;
-        int top;
-    } groups[] = {
-        {"Label4", "①", "商品信息", 40},
-        {"Label5", "②", "进货信息", 120},
-        {"Label6", "③", "供货商信息", 152},
-    };
-    QFont numberFont = simSun(16);
-    numberFont.setBold(true);
-    for (const auto& g : groups) {
-        auto* label = new QLabel(QString::fromUtf8(g.number), Panel2);
-        label->setObjectName(QString::fromLatin1(g.name));
-        label->setFont(numberFont);
-        label->setStyleSheet(QStringLiteral("color: red;"));
-        label->setGeometry(8, g.top, 20, 21);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setToolTip(QString::fromUtf8(g.group));
-    }
-    int bevel = 1;
-    for (int top : {112, 144}) {
-        auto* rule = new QFrame(Panel2);
-        rule->setObjectName(QStringLiteral("Bevel%1").arg(bevel++));
-        rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-        rule->setLineWidth(1);
-        rule->setGeometry(0, top, 425, 2);
-    }
+    listui::addGroupNumber(Panel2, QStringLiteral("①"), QStringLiteral("商品信息"), 40,
+                           QStringLiteral("Label4"));
+    listui::addGroupNumber(Panel2, QStringLiteral("②"), QStringLiteral("进货信息"), 120,
+                           QStringLiteral("Label5"));
+    listui::addGroupNumber(Panel2, QStringLiteral("③"), QStringLiteral("供货商信息"), 152,
+                           QStringLiteral("Label6"));
+    listui::addRule(Panel2, QStringLiteral("Bevel1"), 112);
+    listui::addRule(Panel2, QStringLiteral("Bevel2"), 144);
 
-    Button1 = addButton(Panel2, QStringLiteral("Button1"), QStringLiteral("添加"), 136, 256);
-    Button3 = addButton(Panel2, QStringLiteral("Button3"), QStringLiteral("修改"), 136, 256);
+    Button1 =
+        listui::addButton(Panel2, QStringLiteral("Button1"), QStringLiteral("添加"), 136, 256);
+    Button3 =
+        listui::addButton(Panel2, QStringLiteral("Button3"), QStringLiteral("修改"), 136, 256);
     Button3->hide();
-    Button2 = addButton(Panel2, QStringLiteral("Button2"), QStringLiteral("取消"), 224, 256);
+    Button2 =
+        listui::addButton(Panel2, QStringLiteral("Button2"), QStringLiteral("取消"), 224, 256);
     connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TMainForm::Button3Click);
@@ -276,20 +214,17 @@ void TMainForm::buildEntryPanel() {
 }
 
 void TMainForm::buildSearchPanel() {
-    Panel5 = new listui::FloatingPanel(Frame->listArea(), QPoint(224, 168));
-    Panel5->setObjectName(QStringLiteral("Panel5"));
-    Panel5->resize(481, 97);
-    Panel5->setFont(simSun(13));
-    Panel5->setClosePicturePosition(QPoint(456, 8));
+    Panel5 = Frame->addPanel(QStringLiteral("Panel5"), {224, 168}, {481, 97}, {456, 8},
+                             QStringLiteral("Image3"));
     Image3 = Panel5->closePicture();
-    Image3->setObjectName(QStringLiteral("Image3"));
     connect(Panel5, &listui::FloatingPanel::closeClicked, this, &TMainForm::Image3Click);
 
-    Edit13 = addField(Panel5, QStringLiteral("Edit13"), QStringLiteral("商品编码"), 80, 40, 121);
-    Edit14 = addField(Panel5, QStringLiteral("Edit14"), QStringLiteral("商品名称"), 272, 40, 121);
-    Edit15 = addField(Panel5, QStringLiteral("Edit15"), QStringLiteral("联系人"), 80, 64, 121);
-    Edit16 = addField(Panel5, QStringLiteral("Edit16"), QStringLiteral("联系电话"), 272, 64, 121);
-    Button4 = addButton(Panel5, QStringLiteral("Button4"), QStringLiteral("查询"), 400, 38);
+    listui::addFields(Panel5, FieldFace::Bordered,
+                      {{&Edit13, "Edit13", "商品编码", 80, 40, 121},
+                       {&Edit14, "Edit14", "商品名称", 272, 40, 121},
+                       {&Edit15, "Edit15", "联系人", 80, 64, 121},
+                       {&Edit16, "Edit16", "联系电话", 272, 64, 121}});
+    Button4 = listui::addButton(Panel5, QStringLiteral("Button4"), QStringLiteral("查询"), 400, 38);
     connect(Button4, &QPushButton::clicked, this, &TMainForm::Button4Click);
 }
 

@@ -3,33 +3,19 @@
 #include <algorithm>
 #include <optional>
 
+#include "KeepCurrent.h"
 #include "NumberText.h"
 
 namespace purchase {
 namespace {
 
 using store::Dataset;
+using store::KeepCurrent;
 namespace NumberText = store::NumberText;
 
 const QString kPriceColumn = QStringLiteral("进货单价");
 const QString kQuantityColumn = QStringLiteral("进货数量");
 const QString kAmountColumn = QStringLiteral("进货金额");
-
-// The grid's current row is the user's; a modify bound to another record
-// must not leave the list somewhere else.
-class KeepCurrent {
-public:
-    explicit KeepCurrent(Dataset& ds) : m_ds(ds), m_bookmark(ds.bookmark()) {}
-    ~KeepCurrent() {
-        if (m_bookmark >= 0 && m_ds.isOpen()) m_ds.gotoBookmark(m_bookmark);
-    }
-    KeepCurrent(const KeepCurrent&) = delete;
-    KeepCurrent& operator=(const KeepCurrent&) = delete;
-
-private:
-    Dataset& m_ds;
-    Dataset::Bookmark m_bookmark;
-};
 
 }  // namespace
 

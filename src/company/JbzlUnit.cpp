@@ -7,19 +7,11 @@
 
 #include "ActivationTracker.h"
 #include "ListFrame.h"
+#include "PanelWidgets.h"
 #include "Reopen.h"
 #include "Schema.h"
 
-namespace {
-
-QFont simSun(int pixels, bool bold = false) {
-    QFont f(QStringLiteral("宋体"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-}  // namespace
+using listui::simSun;
 
 TJbzlForm::TJbzlForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("JbzlForm"));
@@ -47,44 +39,22 @@ TJbzlForm::TJbzlForm(QWidget* parent) : QDialog(parent) {
     at->move(88, 10);
     at->adjustSize();
 
-    Button1 = new QPushButton(QStringLiteral("保存"), header);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(264, 8, 57, 22);
-    Button2 = new QPushButton(QStringLiteral("取消"), header);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(336, 8, 57, 22);
+    Button1 = listui::addButton(header, QStringLiteral("Button1"), QStringLiteral("保存"), 264, 8);
+    Button2 = listui::addButton(header, QStringLiteral("Button2"), QStringLiteral("取消"), 336, 8);
     connect(Button1, &QPushButton::clicked, this, &TJbzlForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TJbzlForm::Button2Click);
 
     auto* body = new QWidget(this);
     body->setGeometry(0, 39, 428, 148);
-    struct Field {
-        QLineEdit** edit;
-        const char* name;
-        const char* label;
-        int left, top, width;
-        bool readOnly;
-    };
-    const Field fields[] = {
-        {&Edit1, "Edit1", "公司名称", 80, 16, 321, true},
-        {&Edit2, "Edit2", "公司地址", 80, 40, 321, false},
-        {&Edit3, "Edit3", "联系人", 80, 64, 121, false},
-        {&Edit4, "Edit4", "联系电话", 280, 64, 121, false},
-        {&Edit5, "Edit5", "网址", 80, 88, 321, true},
-        {&Edit6, "Edit6", "备注", 80, 112, 321, false},
-    };
-    for (const Field& f : fields) {
-        auto* edit = new QLineEdit(body);
-        edit->setObjectName(QString::fromLatin1(f.name));
-        edit->setGeometry(f.left, f.top, f.width, 21);
-        edit->setReadOnly(f.readOnly);
-        edit->setStyleSheet(
-            QStringLiteral("QLineEdit { border: 1px solid #7f7f7f; padding: 0 2px; }"));
-        auto* label = new QLabel(QString::fromUtf8(f.label), body);
-        label->setGeometry(f.left - 64, f.top, 58, 21);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        *f.edit = edit;
-    }
+    listui::addFields(body, listui::FieldFace::Bordered,
+                      {
+                          {&Edit1, "Edit1", "公司名称", 80, 16, 321, true},
+                          {&Edit2, "Edit2", "公司地址", 80, 40, 321},
+                          {&Edit3, "Edit3", "联系人", 80, 64, 121},
+                          {&Edit4, "Edit4", "联系电话", 280, 64, 121},
+                          {&Edit5, "Edit5", "网址", 80, 88, 321, true},
+                          {&Edit6, "Edit6", "备注", 80, 112, 321},
+                      });
 
     listui::ActivationTracker::instance().registerWindow(this);
     FormCreate();

@@ -11,6 +11,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "FloatingPanel.h"
+#include "PanelWidgets.h"
+
 namespace listui {
 
 ListFrame::ListFrame(QWidget* parent) : QWidget(parent) {
@@ -54,10 +57,7 @@ QToolButton* ListFrame::addSpeedButton(int number, int left, const QString& capt
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setIcon(QIcon(Pictures::tool(picture)));
     b->setIconSize(QSize(22, 22));
-    QFont f(QStringLiteral("宋体"));
-    f.setPixelSize(15);
-    f.setBold(true);
-    b->setFont(f);
+    b->setFont(simSun(15, true));
     b->setText(caption);
     return b;
 }
@@ -65,6 +65,28 @@ QToolButton* ListFrame::addSpeedButton(int number, int left, const QString& capt
 QToolButton* ListFrame::speedButton(int number) const {
     return findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(number),
                                    Qt::FindDirectChildrenOnly);
+}
+
+void ListFrame::addSpeedButtons(QObject* owner, int firstLeft,
+                                std::initializer_list<ToolItem> tools) {
+    int number = 1;
+    for (const ToolItem& t : tools) {
+        *t.button = addSpeedButton(number, firstLeft + 112 * (number - 1),
+                                   QString::fromUtf8(t.caption), t.picture);
+        connect(*t.button, &QToolButton::clicked, owner, t.handler);
+        ++number;
+    }
+}
+
+FloatingPanel* ListFrame::addPanel(const QString& name, QPoint opening, QSize size, QPoint closeAt,
+                                   const QString& closeName) {
+    auto* panel = new FloatingPanel(m_listArea, opening);
+    panel->setObjectName(name);
+    panel->resize(size);
+    panel->setFont(simSun(13));
+    panel->setClosePicturePosition(closeAt);
+    panel->closePicture()->setObjectName(closeName);
+    return panel;
 }
 
 void ListFrame::setList(QWidget* list) {
@@ -83,10 +105,7 @@ void ListFrame::makeClickable(QWidget* widget, std::function<void()> onClick) {
 QLabel* ListFrame::addExitLabel(std::function<void()> onClick) {
     auto* label = new QLabel(QStringLiteral("【退出软件】"), this);
     label->setObjectName(QStringLiteral("Label1"));
-    QFont f(QStringLiteral("宋体"));
-    f.setPixelSize(13);
-    f.setBold(true);
-    label->setFont(f);
+    label->setFont(simSun(13, true));
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, QColor(0xA0, 0x20, 0x10));
     label->setPalette(pal);

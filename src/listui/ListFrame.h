@@ -15,6 +15,8 @@ class QToolButton;
 
 namespace listui {
 
+class FloatingPanel;
+
 // The client area shared by the three list windows: 1000 × 603 pixels with
 // the background picture, a row of flat toolbar buttons along the top and the
 // white list area (Panel1) at 12, 60, 976 × 505 that the grid fills. The
@@ -39,9 +41,25 @@ public:
                                 Pictures::Tool picture);
     QToolButton* speedButton(int number) const;
 
+    // One toolbar button, numbered by its place in the row.
+    struct ToolItem {
+        QToolButton** button;
+        const char* caption;
+        Pictures::Tool picture;
+        std::function<void()> handler;
+    };
+    // The toolbar: SpeedButton1, 2, ... from `firstLeft` on, 112 pixels apart,
+    // a click calling the handler in `owner`.
+    void addSpeedButtons(QObject* owner, int firstLeft, std::initializer_list<ToolItem> tools);
+
     QWidget* listArea() const { return m_listArea; }
     // Puts the list widget into the list area, filling it.
     void setList(QWidget* list);
+
+    // A floating panel over the list area in 宋体 13 pixels, its close picture
+    // at `closeAt` named `closeName`.
+    FloatingPanel* addPanel(const QString& name, QPoint opening, QSize size, QPoint closeAt,
+                            const QString& closeName);
 
     // Makes a child act on a left click, with the hand cursor.
     void makeClickable(QWidget* widget, std::function<void()> onClick);

@@ -2,12 +2,12 @@
 
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QPointer>
 
 #include "ListFrame.h"
 
 ModalListForm::ModalListForm(QWidget* parent) : QDialog(parent) {
     setWindowModality(Qt::ApplicationModal);
+    Frame = listui::ListFrame::fillDialog(this);
 }
 
 void ModalListForm::showModal() {
@@ -26,6 +26,23 @@ void ModalListForm::showModal() {
 void ModalListForm::done(int result) {
     QDialog::done(result);
     if (m_loop) m_loop->exit(result);
+}
+
+void ModalListForm::reject() {
+    if (m_cameFrom) {
+        m_cameFrom->show();
+        m_cameFrom->activateWindow();
+    }
+    QDialog::reject();
+}
+
+void ModalListForm::setWindows(QWidget* mainWindow, QWidget* cameFrom) {
+    m_mainWindow = mainWindow;
+    m_cameFrom = cameFrom;
+}
+
+void ModalListForm::quitProgram() {
+    if (m_mainWindow) m_mainWindow->close();
 }
 
 void ModalListForm::showEvent(QShowEvent* event) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "Connection.h"
+#include "KeepCurrent.h"
 #include "NumberText.h"
 #include "Reopen.h"
 #include "Schema.h"
@@ -15,23 +16,8 @@ namespace sales {
 namespace {
 
 using store::Dataset;
+using store::KeepCurrent;
 namespace NumberText = store::NumberText;
-
-// The grid's current row is the user's; a command bound to another record
-// must not leave the list somewhere else.
-class KeepCurrent {
-public:
-    explicit KeepCurrent(Dataset& ds) : m_ds(ds), m_bookmark(ds.bookmark()) {}
-    ~KeepCurrent() {
-        if (m_bookmark >= 0 && m_ds.isOpen()) m_ds.gotoBookmark(m_bookmark);
-    }
-    KeepCurrent(const KeepCurrent&) = delete;
-    KeepCurrent& operator=(const KeepCurrent&) = delete;
-
-private:
-    Dataset& m_ds;
-    Dataset::Bookmark m_bookmark;
-};
 
 // A column of the current row as a number, read through its text as every
 // figure is; a null fails like an empty field would.

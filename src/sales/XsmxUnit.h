@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QPointer>
-
 #include "Connection.h"
 #include "Dataset.h"
 #include "ModalListForm.h"
@@ -15,7 +13,6 @@ class QPushButton;
 class QToolButton;
 namespace listui {
 class FloatingPanel;
-class ListFrame;
 class RecordGrid;
 }  // namespace listui
 
@@ -34,7 +31,6 @@ public:
     store::Connection ADOConnection1;
     store::Dataset ADOQuery1{ADOConnection1};  // sale records, 表3
 
-    listui::ListFrame* Frame;
     listui::RecordGrid* DBGridEh1;
     QToolButton* SpeedButton1;  // 修改信息
     QToolButton* SpeedButton2;  // 删除信息
@@ -105,11 +101,6 @@ public:
     // Which customer fields the user edited since the panel was filled.
     const sales::CustomerFlags& changedFlags() const { return m_changed; }
 
-public slots:
-    // Leaving the window, by any way but "【退出软件】": the sales window
-    // comes back first, then the modal run ends.
-    void reject() override;
-
 protected:
     // Becoming active hides the modification and search panels.
     virtual void hidePanels();
@@ -125,6 +116,4 @@ private:
     // The sale record the modification panel was filled from.
     store::Dataset::Bookmark m_saleRecord = -1;
     sales::CustomerFlags m_changed{};
-    QPointer<QWidget> m_mainWindow;
-    QPointer<QWidget> m_sales;
 };

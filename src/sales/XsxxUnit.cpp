@@ -17,6 +17,7 @@
 #include "ListFrame.h"
 #include "Messages.h"
 #include "NumericKeyFilter.h"
+#include "PanelWidgets.h"
 #include "RecordGrid.h"
 #include "Reopen.h"
 #include "SaleRules.h"
@@ -24,71 +25,12 @@
 #include "StoreError.h"
 #include "XsmxUnit.h"
 
+using listui::FieldFace;
 using listui::Messages;
+using listui::simSun;
 using listui::Pictures::Tool;
 using store::Statement;
 namespace Tables = store::Tables;
-
-namespace {
-
-QFont simSun(int pixels, bool bold = false) {
-    QFont f(QStringLiteral("宋体"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-// The caption left of a field.
-void caption(QWidget* panel, const char* text, int fieldLeft, int top) {
-    auto* label = new QLabel(QString::fromUtf8(text), panel);
-    label->setGeometry(fieldLeft - 58, top, 54, 21);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-}
-
-// A field; read-only ones wear the grey of a button face.
-QLineEdit* field(QWidget* panel, const char* name, int left, int top, int width, bool readOnly) {
-    auto* edit = new QLineEdit(panel);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setGeometry(left, top, width, 21);
-    edit->setReadOnly(readOnly);
-    if (readOnly) {
-        QPalette pal = edit->palette();
-        pal.setColor(QPalette::Base, pal.color(QPalette::Button));
-        edit->setPalette(pal);
-    }
-    return edit;
-}
-
-// The red circled number at a group's left edge, its hint naming the group.
-void groupNumber(QWidget* panel, const char* number, const char* hint, int top) {
-    auto* label = new QLabel(QString::fromUtf8(number), panel);
-    label->setFont(simSun(16, true));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Qt::red);
-    label->setPalette(pal);
-    label->setToolTip(QString::fromUtf8(hint));
-    label->setGeometry(8, top, 20, 21);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-// A thin rule across the whole panel between two groups.
-void rule(QWidget* panel, const char* name, int top) {
-    auto* line = new QFrame(panel);
-    line->setObjectName(QString::fromLatin1(name));
-    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    line->setLineWidth(1);
-    line->setGeometry(0, top, panel->width(), 2);
-}
-
-QPushButton* button(QWidget* panel, const char* name, const char* text, int left, int top) {
-    auto* b = new QPushButton(QString::fromUtf8(text), panel);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(left, top, 57, 22);
-    b->setCursor(Qt::ArrowCursor);  // not the panel's move cursor
-    return b;
-}
-
-}  // namespace
 
 TXsxxForm::TXsxxForm(QWidget* parent)
     : ModalListForm(parent),
@@ -97,29 +39,19 @@ TXsxxForm::TXsxxForm(QWidget* parent)
       ADOQuery3(ADOConnection1, Statement::table(Tables::SalesExport)) {
     setObjectName(QStringLiteral("XsxxForm"));
     setWindowTitle(QStringLiteral("销售信息"));
-    Frame = listui::ListFrame::fillDialog(this);
 
-    const struct {
-        QToolButton** button;
-        const char* caption;
-        Tool picture;
-        void (TXsxxForm::*handler)();
-    } tools[] = {
-        {&SpeedButton1, "销售商品", Tool::Sell, &TXsxxForm::SpeedButton1Click},
-        {&SpeedButton2, "销售明细", Tool::Details, &TXsxxForm::SpeedButton2Click},
-        {&SpeedButton3, "查询信息", Tool::Search, &TXsxxForm::SpeedButton3Click},
-        {&SpeedButton4, "刷新信息", Tool::Refresh, &TXsxxForm::SpeedButton4Click},
-        {&SpeedButton5, "销售打印", Tool::Print, &TXsxxForm::SpeedButton5Click},
-        {&SpeedButton6, "数据导出", Tool::Export, &TXsxxForm::SpeedButton6Click},
-        {&SpeedButton7, "关闭窗口", Tool::Close, &TXsxxForm::SpeedButton7Click},
+    auto on = [this](void (TXsxxForm::*handler)()) {
+        return [this, handler] { (this->*handler)(); };
     };
-    int number = 1;
-    for (const auto& t : tools) {
-        *t.button = Frame->addSpeedButton(number, 8 + 112 * (number - 1),
-                                          QString::fromUtf8(t.caption), t.picture);
-        connect(*t.button, &QToolButton::clicked, this, t.handler);
-        ++number;
-    }
+    Frame->addSpeedButtons(
+        this, 8,
+        {{&SpeedButton1, "销售商品", Tool::Sell, on(&TXsxxForm::SpeedButton1Click)},
+         {&SpeedButton2, "销售明细", Tool::Details, on(&TXsxxForm::SpeedButton2Click)},
+         {&SpeedButton3, "查询信息", Tool::Search, on(&TXsxxForm::SpeedButton3Click)},
+         {&SpeedButton4, "刷新信息", Tool::Refresh, on(&TXsxxForm::SpeedButton4Click)},
+         {&SpeedButton5, "销售打印", Tool::Print, on(&TXsxxForm::SpeedButton5Click)},
+         {&SpeedButton6, "数据导出", Tool::Export, on(&TXsxxForm::SpeedButton6Click)},
+         {&SpeedButton7, "关闭窗口", Tool::Close, on(&TXsxxForm::SpeedButton7Click)}});
     Label1 = Frame->addExitLabel([this] { Label1Click(); });
 
     DBGridEh1 = new listui::RecordGrid(ADOQuery1, listui::salesColumns());
@@ -128,9 +60,6 @@ TXsxxForm::TXsxxForm(QWidget* parent)
     Frame->setList(DBGridEh1);
     connect(DBGridEh1, &listui::RecordGrid::rowDoubleClicked, this, &TXsxxForm::DBGridEh1DblClick);
 
-    auto on = [this](void (TXsxxForm::*handler)()) {
-        return [this, handler] { (this->*handler)(); };
-    };
     PopupMenu1 =
         listui::ListFrame::buildPopup(this, DBGridEh1,
                                       {{&N1, "N1", "销售商品", on(&TXsxxForm::N1Click)},
@@ -155,13 +84,9 @@ TXsxxForm::TXsxxForm(QWidget* parent)
 TXsxxForm::~TXsxxForm() = default;
 
 void TXsxxForm::buildSellingPanel() {
-    Panel2 = new listui::FloatingPanel(Frame->listArea(), QPoint(642, 46));
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->resize(308, 425);
-    Panel2->setFont(simSun(13));
-    Panel2->setClosePicturePosition(QPoint(283, 5));
+    Panel2 = Frame->addPanel(QStringLiteral("Panel2"), {642, 46}, {308, 425}, {283, 5},
+                             QStringLiteral("Image2"));
     Image2 = Panel2->closePicture();
-    Image2->setObjectName(QStringLiteral("Image2"));
     connect(Panel2, &listui::FloatingPanel::closeClicked, this, &TXsxxForm::Image2Click);
 
     auto* title = new QLabel(QStringLiteral("【销售商品】"), Panel2);
@@ -173,15 +98,15 @@ void TXsxxForm::buildSellingPanel() {
     title->setGeometry(0, 14, Panel2->width(), 28);
     title->setAlignment(Qt::AlignCenter);
 
-    groupNumber(Panel2, "①", "商品信息", 56);
-    groupNumber(Panel2, "②", "进货及库存信息", 208);
-    groupNumber(Panel2, "③", "销售信息", 240);
-    groupNumber(Panel2, "④", "客户信息", 296);
-    rule(Panel2, "Bevel1", 200);
-    rule(Panel2, "Bevel2", 232);
-    rule(Panel2, "Bevel3", 288);
+    listui::addGroupNumber(Panel2, QStringLiteral("①"), QStringLiteral("商品信息"), 56);
+    listui::addGroupNumber(Panel2, QStringLiteral("②"), QStringLiteral("进货及库存信息"), 208);
+    listui::addGroupNumber(Panel2, QStringLiteral("③"), QStringLiteral("销售信息"), 240);
+    listui::addGroupNumber(Panel2, QStringLiteral("④"), QStringLiteral("客户信息"), 296);
+    listui::addRule(Panel2, QStringLiteral("Bevel1"), 200);
+    listui::addRule(Panel2, QStringLiteral("Bevel2"), 232);
+    listui::addRule(Panel2, QStringLiteral("Bevel3"), 288);
 
-    caption(Panel2, "销售日期", 80, 56);
+    listui::addCaption(Panel2, FieldFace::Sunken, QStringLiteral("销售日期"), 80, 56);
     DateTimePicker1 = new QDateEdit(Panel2);
     DateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
     DateTimePicker1->setGeometry(80, 56, 209, 21);
@@ -189,38 +114,29 @@ void TXsxxForm::buildSellingPanel() {
     DateTimePicker1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     DateTimePicker1->setCursor(Qt::ArrowCursor);
 
-    const struct {
-        QLineEdit** edit;
-        const char* name;
-        const char* label;
-        int left, top, width;
-        bool readOnly;
-    } fields[] = {
-        {&Edit1, "Edit1", "商品编码", 80, 80, 209, true},
-        {&Edit2, "Edit2", "商品名称", 80, 104, 209, true},
-        {&Edit3, "Edit3", "商品型号", 80, 128, 209, true},
-        {&Edit4, "Edit4", "商品规格", 80, 152, 209, true},
-        {&Edit5, "Edit5", "单位", 80, 176, 209, true},
-        {&Edit6, "Edit6", "进货单价", 80, 208, 73, true},
-        {&Edit7, "Edit7", "库存数量", 216, 208, 73, true},
-        {&Edit8, "Edit8", "销售单价", 80, 240, 73, false},
-        {&Edit9, "Edit9", "销售数量", 216, 240, 73, false},
-        {&Edit10, "Edit10", "销售金额", 80, 264, 209, true},
-        {&Edit11, "Edit11", "联系电话", 80, 320, 209, false},
-        {&Edit12, "Edit12", "详细地址", 80, 344, 209, false},
-        {&Edit13, "Edit13", "备注", 80, 368, 209, false},
-    };
-    for (const auto& f : fields) {
-        caption(Panel2, f.label, f.left, f.top);
-        *f.edit = field(Panel2, f.name, f.left, f.top, f.width, f.readOnly);
-    }
+    listui::addFields(Panel2, FieldFace::Sunken,
+                      {
+                          {&Edit1, "Edit1", "商品编码", 80, 80, 209, true},
+                          {&Edit2, "Edit2", "商品名称", 80, 104, 209, true},
+                          {&Edit3, "Edit3", "商品型号", 80, 128, 209, true},
+                          {&Edit4, "Edit4", "商品规格", 80, 152, 209, true},
+                          {&Edit5, "Edit5", "单位", 80, 176, 209, true},
+                          {&Edit6, "Edit6", "进货单价", 80, 208, 73, true},
+                          {&Edit7, "Edit7", "库存数量", 216, 208, 73, true},
+                          {&Edit8, "Edit8", "销售单价", 80, 240, 73, false},
+                          {&Edit9, "Edit9", "销售数量", 216, 240, 73, false},
+                          {&Edit10, "Edit10", "销售金额", 80, 264, 209, true},
+                          {&Edit11, "Edit11", "联系电话", 80, 320, 209, false},
+                          {&Edit12, "Edit12", "详细地址", 80, 344, 209, false},
+                          {&Edit13, "Edit13", "备注", 80, 368, 209, false},
+                      });
     auto* numbers = new listui::NumericKeyFilter(Panel2);
     for (QLineEdit* e : {Edit6, Edit7, Edit8, Edit9, Edit10}) numbers->attach(e);
     connect(Edit8, &QLineEdit::textChanged, this, &TXsxxForm::Edit8Change);
     connect(Edit9, &QLineEdit::textChanged, this, &TXsxxForm::Edit9Change);
     Edit9->installEventFilter(this);
 
-    caption(Panel2, "客户姓名", 80, 296);
+    listui::addCaption(Panel2, FieldFace::Sunken, QStringLiteral("客户姓名"), 80, 296);
     ComboBox1 = new QComboBox(Panel2);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setGeometry(80, 296, 209, 21);
@@ -233,7 +149,8 @@ void TXsxxForm::buildSellingPanel() {
     ComboBox1->setCursor(Qt::ArrowCursor);
     connect(ComboBox1, &QComboBox::editTextChanged, this, &TXsxxForm::ComboBox1Change);
 
-    Button1 = button(Panel2, "Button1", "确定", 125, 395);
+    Button1 =
+        listui::addButton(Panel2, QStringLiteral("Button1"), QStringLiteral("确定"), 125, 395);
     connect(Button1, &QPushButton::clicked, this, &TXsxxForm::Button1Click);
 
     // The date, the thirteen fields top to bottom, 确定, and the name box last.
@@ -243,25 +160,20 @@ void TXsxxForm::buildSellingPanel() {
 }
 
 void TXsxxForm::buildSearchPanel() {
-    Panel6 = new listui::FloatingPanel(Frame->listArea(), QPoint(224, 168));
-    Panel6->setObjectName(QStringLiteral("Panel6"));
-    Panel6->resize(481, 89);
-    Panel6->setFont(simSun(13));
-    Panel6->setClosePicturePosition(QPoint(456, 8));
+    Panel6 = Frame->addPanel(QStringLiteral("Panel6"), {224, 168}, {481, 89}, {456, 8},
+                             QStringLiteral("Image3"));
     Image3 = Panel6->closePicture();
-    Image3->setObjectName(QStringLiteral("Image3"));
     connect(Panel6, &listui::FloatingPanel::closeClicked, this, &TXsxxForm::Image3Click);
 
-    caption(Panel6, "商品编码", 80, 48);
-    Edit15 = field(Panel6, "Edit15", 80, 48, 121, false);
-    caption(Panel6, "商品名称", 272, 48);
-    Edit16 = field(Panel6, "Edit16", 272, 48, 121, false);
-    Button2 = button(Panel6, "Button2", "查询", 400, 48);
+    listui::addFields(Panel6, FieldFace::Sunken,
+                      {{&Edit15, "Edit15", "商品编码", 80, 48, 121},
+                       {&Edit16, "Edit16", "商品名称", 272, 48, 121}});
+    Button2 = listui::addButton(Panel6, QStringLiteral("Button2"), QStringLiteral("查询"), 400, 48);
     connect(Button2, &QPushButton::clicked, this, &TXsxxForm::Button2Click);
 }
 
 void TXsxxForm::setNavigation(QWidget* mainWindow, TXsmxForm* details) {
-    m_mainWindow = mainWindow;
+    setWindows(mainWindow, mainWindow);
     m_details = details;
 }
 
@@ -465,17 +377,9 @@ void TXsxxForm::N10Click() {
 }
 
 void TXsxxForm::Label1Click() {
-    if (m_mainWindow) m_mainWindow->close();
+    quitProgram();
 }
 
 void TXsxxForm::DBGridEh1DblClick() {
     openSellingPanel();
-}
-
-void TXsxxForm::reject() {
-    if (m_mainWindow) {
-        m_mainWindow->show();
-        m_mainWindow->activateWindow();
-    }
-    ModalListForm::reject();
 }

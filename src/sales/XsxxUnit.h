@@ -18,7 +18,6 @@ class QToolButton;
 class TXsmxForm;
 namespace listui {
 class FloatingPanel;
-class ListFrame;
 class RecordGrid;
 }  // namespace listui
 
@@ -41,7 +40,6 @@ public:
     store::Dataset ADOQuery2{ADOConnection1};
     store::Dataset ADOQuery3{ADOConnection1};  // export staging, 表5
 
-    listui::ListFrame* Frame;
     listui::RecordGrid* DBGridEh1;
     QToolButton* SpeedButton1;  // 销售商品
     QToolButton* SpeedButton2;  // 销售明细
@@ -113,11 +111,6 @@ public:
     void Button2Click();
     void Image3Click();
 
-public slots:
-    // Leaving the window, by any way but "【退出软件】": the main window comes
-    // back first, then the modal run ends.
-    void reject() override;
-
 protected:
     // Becoming active hides the selling and search panels.
     virtual void hidePanels();
@@ -135,6 +128,5 @@ private:
     sales::CustomerLookup m_customers{ADOQuery2};
     // The goods record the selling panel was filled from.
     store::Dataset::Bookmark m_goodsRecord = -1;
-    QPointer<QWidget> m_mainWindow;
     QPointer<TXsmxForm> m_details;
 };

@@ -4,8 +4,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "Application.h"
 
@@ -70,6 +73,18 @@ bool activeAndVisible(QWidget* w) {
 int gridRows(QWidget* window) {
     auto* grid = window->findChild<QTableView*>(QStringLiteral("DBGridEh1"));
     return grid ? grid->model()->rowCount() : -1;
+}
+
+void typeText(QLineEdit* edit, const QString& text) {
+    for (QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(edit, char(c.unicode()));
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(QString(c));
+            QCoreApplication::sendEvent(edit, &commit);
+        }
+    }
 }
 
 namespace {

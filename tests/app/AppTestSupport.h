@@ -8,6 +8,7 @@
 
 #include "Messages.h"
 
+class QLineEdit;
 class QWidget;
 
 // Every message box of a test, answered OK (or as told) and kept for checks.
@@ -64,3 +65,5 @@ private:
 bool activeAndVisible(QWidget* w);
 // The number of rows the grid of a list window shows.
 int gridRows(QWidget* window);
+// Types like a user: Latin characters as keys, others committed by an input method.
+void typeText(QLineEdit* edit, const QString& text);

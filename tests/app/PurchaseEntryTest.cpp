@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QImage>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,35 +16,16 @@
 #include "FloatingPanel.h"
 #include "ListFrame.h"
 #include "MainUnit.h"
+#include "MainWindowFixture.h"
+#include "QtPrinters.h"
 #include "RecordGrid.h"
 #include "TempStore.h"
-
-// Readable failures: gtest would print Qt values as bytes.
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-static void PrintTo(const QVariant& v, std::ostream* os) {
-    *os << (v.isValid() ? v.toString().toStdString() : std::string("null"));
-}
 
 namespace {
 
 using Buttons = listui::Messages::Buttons;
 using Icon = listui::Messages::Icon;
 const QString kGoods = QStringLiteral("表1");
-
-// Types like a user: Latin characters as keys, others committed by an input method.
-void typeText(QLineEdit* edit, const QString& text) {
-    for (QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(edit, char(c.unicode()));
-        } else {
-            QInputMethodEvent commit;
-            commit.setCommitString(QString(c));
-            QCoreApplication::sendEvent(edit, &commit);
-        }
-    }
-}
 
 // Empties a field with Backspace, as a user would.
 void erase(QLineEdit* edit) {
@@ -70,15 +50,8 @@ void expectBox(const listui::Messages::Request& r, const QString& text, Buttons 
     EXPECT_EQ(r.icon, icon);
 }
 
-class PurchaseEntry : public ::testing::Test {
+class PurchaseEntry : public MainWindowFixture {
 protected:
-    void start() {
-        main = std::make_unique<TMainForm>();
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-        messages.requests.clear();
-    }
-
     QList<QLineEdit*> entry() const {
         return {main->Edit1, main->Edit2, main->Edit3, main->Edit4,  main->Edit5,  main->Edit6,
                 main->Edit7, main->Edit8, main->Edit9, main->Edit10, main->Edit11, main->Edit12};
@@ -93,19 +66,9 @@ protected:
         for (bool f : main->changedFlags()) n += f;
         return n;
     }
-    QPoint rowPoint(int row) const {
-        return main->DBGridEh1->visualRect(main->DBGridEh1->model()->index(row, 1)).center();
-    }
-    void clickRow(int row, Qt::KeyboardModifiers mods = {}) {
-        QTest::mouseClick(main->DBGridEh1->viewport(), Qt::LeftButton, mods, rowPoint(row));
-    }
     QVariant cell(qint64 id, const char* column) const {
         return store.cell(kGoods, id, QString::fromUtf8(column));
     }
-
-    TempStore store;
-    MessageLog messages;
-    std::unique_ptr<TMainForm> main;
 };
 
 // --- layout ------------------------------------------------------------

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,15 +13,10 @@
 #include "AppTestSupport.h"
 #include "FloatingPanel.h"
 #include "MainUnit.h"
+#include "MainWindowFixture.h"
+#include "QtPrinters.h"
 #include "RecordGrid.h"
 #include "TempStore.h"
-
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-static void PrintTo(const QStringList& l, std::ostream* os) {
-    *os << '[' << l.join(QStringLiteral(", ")).toStdString() << ']';
-}
 
 namespace {
 
@@ -30,27 +24,8 @@ using Buttons = listui::Messages::Buttons;
 using Icon = listui::Messages::Icon;
 const QString kGoods = QStringLiteral("表1");
 
-void typeText(QLineEdit* edit, const QString& text) {
-    for (QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(edit, char(c.unicode()));
-        } else {
-            QInputMethodEvent commit;
-            commit.setCommitString(QString(c));
-            QCoreApplication::sendEvent(edit, &commit);
-        }
-    }
-}
-
-class PurchaseList : public ::testing::Test {
+class PurchaseList : public MainWindowFixture {
 protected:
-    void start() {
-        main = std::make_unique<TMainForm>();
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-        messages.requests.clear();
-    }
-
     // The codes of the rows the list shows, in order.
     QStringList shownCodes() const {
         QStringList out;
@@ -66,20 +41,11 @@ protected:
         }
         return out;
     }
-    void clickRow(int row, Qt::KeyboardModifiers mods = {}) {
-        const QPoint p =
-            main->DBGridEh1->visualRect(main->DBGridEh1->model()->index(row, 1)).center();
-        QTest::mouseClick(main->DBGridEh1->viewport(), Qt::LeftButton, mods, p);
-    }
     void search(QLineEdit* field, const QString& text) {
         main->SpeedButton4->click();
         typeText(field, text);
         QTest::mouseClick(main->Button4, Qt::LeftButton);
     }
-
-    TempStore store;
-    MessageLog messages;
-    std::unique_ptr<TMainForm> main;
 };
 
 // --- delete ------------------------------------------------------------

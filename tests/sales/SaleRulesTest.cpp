@@ -6,23 +6,11 @@
 #include "Connection.h"
 #include "Dataset.h"
 #include "NumberText.h"
+#include "QtPrinters.h"
 #include "SaleRules.h"
 #include "Schema.h"
 #include "StoreError.h"
 #include "TempStore.h"
-
-// Readable failures: gtest would print Qt values as bytes.
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-static void PrintTo(const QVariant& v, std::ostream* os) {
-    if (!v.isValid())
-        *os << "null";
-    else if (v.typeId() == QMetaType::QString)
-        PrintTo(v.toString(), os);
-    else
-        *os << v.toString().toStdString();
-}
 
 namespace {
 

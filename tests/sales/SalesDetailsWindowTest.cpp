@@ -37,14 +37,8 @@ struct Sale {
     const char* phone;
 };
 
-class SalesDetailsWindow : public ::testing::Test {
+class SalesDetailsWindow : public WindowFixture<TXsmxForm> {
 protected:
-    void open() {
-        form = std::make_unique<TXsmxForm>();
-        showSettled(form.get());
-        grid = form->DBGridEh1;
-    }
-
     qint64 add(const Sale& s) {
         return ts.insert(kSales,
                          {{QStringLiteral("销售日期"), QStringLiteral("2024/5/17 10:30:05")},
@@ -70,11 +64,6 @@ protected:
             out << e->text();
         return out;
     }
-
-    TempStore ts;
-    Boxes boxes;
-    std::unique_ptr<TXsmxForm> form;
-    listui::RecordGrid* grid = nullptr;
 };
 
 TEST_F(SalesDetailsWindow, CorrectingOnlyTheCustomerNameKeepsTheAmountAndTheGoods) {

@@ -41,14 +41,8 @@ enum GoodsColumn {
     StockAmount = 13
 };
 
-class SalesWindow : public ::testing::Test {
+class SalesWindow : public WindowFixture<TXsxxForm> {
 protected:
-    void open() {
-        form = std::make_unique<TXsxxForm>();
-        showSettled(form.get());
-        grid = form->DBGridEh1;
-    }
-
     qint64 goods(const QString& code, double price, double quantity,
                  const QMap<QString, QVariant>& more = {}) {
         return ts.insertGoods(code, QStringLiteral("商品") + code, price, quantity, more);
@@ -60,11 +54,6 @@ protected:
                                   {QStringLiteral("详细地址"), address},
                                   {QStringLiteral("备注"), remark}});
     }
-
-    TempStore ts;
-    Boxes boxes;
-    std::unique_ptr<TXsxxForm> form;
-    listui::RecordGrid* grid = nullptr;
 };
 
 // The worked sale, start to end, through the user's own gestures.

@@ -9,22 +9,13 @@
 #include <QTableView>
 #include <QTest>
 #include <QVariant>
+#include <memory>
 #include <ostream>
 
 #include "Messages.h"
+#include "QtPrinters.h"
 #include "RecordGrid.h"
 #include "TempStore.h"
-
-// Readable failures: gtest would print Qt values as bytes.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QVariant& v, std::ostream* os) {
-    if (!v.isValid())
-        *os << "null";
-    else
-        *os << v.toString().toStdString();
-}
 
 namespace salestest {
 
@@ -114,5 +105,22 @@ void retype(Edit* edit, const QString& text) {
     else
         type(edit, text);
 }
+
+// A window over a fresh data.mdb, its message boxes answered and kept.
+template <class Form>
+class WindowFixture : public ::testing::Test {
+protected:
+    // Creates the window and shows it settled.
+    void open() {
+        form = std::make_unique<Form>();
+        showSettled(form.get());
+        grid = form->DBGridEh1;
+    }
+
+    TempStore ts;
+    Boxes boxes;
+    std::unique_ptr<Form> form;
+    listui::RecordGrid* grid = nullptr;
+};
 
 }  // namespace salestest

@@ -16,13 +16,8 @@
 #include "TempStore.h"
 
 using store::Connection;
-using store::Dataset;
-using store::Statement;
-using store::Tables::Goods;
 
 namespace {
-
-const QString kCode = QStringLiteral("商品编码");
 
 // A database with the five tables and one goods record carrying `code`.
 void makeDatabase(const QString& path, const QString& code) {
@@ -64,12 +59,6 @@ QByteArray fileHash(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return "<missing>";
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
-
-QStringList goodsCodes(Dataset& ds) {
-    QStringList out;
-    for (int i = 0; i < ds.rowCount(); ++i) out << ds.textAt(i, ds.columnIndex(kCode));
-    return out;
 }
 
 }  // namespace
@@ -177,17 +166,17 @@ TEST(Connection, ReopenFollowsTheWorkingDirectory) {
     Dataset ds(c, Statement::table(Goods));
     Dataset search(c, Statement::containing(Goods, kCode, QStringLiteral("S")));
     ds.open();  // the creation-time string: data.mdb here
-    EXPECT_EQ(goodsCodes(ds), QStringList{"FIRST"});
+    EXPECT_EQ(columnTexts(ds, kCode), QStringList{"FIRST"});
 
     ASSERT_TRUE(QDir::setCurrent(second));
-    EXPECT_EQ(goodsCodes(ds), QStringList{"FIRST"}) << "nothing moves before a reload";
+    EXPECT_EQ(columnTexts(ds, kCode), QStringList{"FIRST"}) << "nothing moves before a reload";
     store::reopen(c, {{&ds, Statement::table(Goods)}});
-    EXPECT_EQ(goodsCodes(ds), QStringList{"SECOND"});
+    EXPECT_EQ(columnTexts(ds, kCode), QStringList{"SECOND"});
     EXPECT_EQ(c.filePath(), second + QStringLiteral("/data.mdb"));
     EXPECT_TRUE(c.isOpen());
     EXPECT_FALSE(search.isOpen()) << "a dataset not listed is left alone";
     store::reconnect(c, search);
-    EXPECT_EQ(goodsCodes(search), QStringList{"SECOND"});
+    EXPECT_EQ(columnTexts(search, kCode), QStringList{"SECOND"});
 
     // No data.mdb here: the cycle fails naming the file and leaves both closed.
     ASSERT_TRUE(QDir::setCurrent(empty));
@@ -203,7 +192,7 @@ TEST(Connection, ReopenFollowsTheWorkingDirectory) {
 
     ASSERT_TRUE(QDir::setCurrent(ts.dir()));
     store::reopen(c, {{&ds, Statement::table(Goods)}});
-    EXPECT_EQ(goodsCodes(ds), QStringList{"FIRST"});
+    EXPECT_EQ(columnTexts(ds, kCode), QStringList{"FIRST"});
     EXPECT_EQ(c.filePath(), ts.dbPath());
 }
 
@@ -234,7 +223,7 @@ TEST(Connection, TwoConnectionsSeeEachOtherAfterReload) {
 
     store::reopen(sales, {{&salesList, Statement::table(Goods)}});
     store::reopen(main, {{&mainList, Statement::table(Goods)}});
-    EXPECT_EQ(goodsCodes(salesList), QStringList({"A", "B"}));
+    EXPECT_EQ(columnTexts(salesList, kCode), QStringList({"A", "B"}));
     EXPECT_EQ(mainList.text(QStringLiteral("库存数量")), QStringLiteral("7"));
     EXPECT_EQ(mainList.currentRow(), 1) << "a reload is positioned on the first row";
 

@@ -10,16 +10,9 @@
 #include "StoreTestUtil.h"
 #include "TempStore.h"
 
-using store::Dataset;
-using store::Statement;
-using store::Tables::Company;
-using store::Tables::Goods;
-using store::Tables::Sales;
-
 namespace {
 
 const QString kClosed = QStringLiteral("Cannot perform this operation on a closed dataset");
-const QString kCode = QStringLiteral("商品编码");
 const QString kName = QStringLiteral("商品名称");
 const QString kPrice = QStringLiteral("进货单价");
 const QString kQuantity = QStringLiteral("进货数量");
@@ -28,13 +21,6 @@ const QString kRemark = QStringLiteral("备注");
 // A fixture row per code, in insertion order.
 void addGoods(TempStore& ts, std::initializer_list<const char*> codes) {
     for (const char* code : codes) ts.insertGoods(u8(code), u8(code) + QStringLiteral("名"), 1, 1);
-}
-
-QStringList codesOf(Dataset& ds) {
-    QStringList out;
-    const int c = ds.columnIndex(kCode);
-    for (int i = 0; i < ds.rowCount(); ++i) out << ds.textAt(i, c);
-    return out;
 }
 
 }  // namespace
@@ -466,7 +452,7 @@ TEST(Dataset, BookmarksFindTheirRowsAfterDeletes) {
     ds.deleteCurrent();  // A
     ds.moveTo(1);
     ds.deleteCurrent();  // C
-    EXPECT_EQ(codesOf(ds), QStringList({"B", "D", "E"}));
+    EXPECT_EQ(columnTexts(ds, kCode), QStringList({"B", "D", "E"}));
 
     ds.last();
     EXPECT_TRUE(ds.gotoBookmark(d));
@@ -525,11 +511,11 @@ TEST(Dataset, ReplaceStatementReloadsOnTheOpenConnection) {
     Dataset ds(c, Statement::table(Goods));
     ds.replaceStatement(Statement::containing(Goods, kCode, QStringLiteral("A")));
     EXPECT_TRUE(ds.isOpen());
-    EXPECT_EQ(codesOf(ds), QStringList({"A1", "A2"}));
+    EXPECT_EQ(columnTexts(ds, kCode), QStringList({"A1", "A2"}));
     EXPECT_EQ(ds.currentRow(), 1);
     ts.insertGoods(QStringLiteral("A3"), QString(), 1, 1);
     ds.replaceStatement(Statement::table(Goods));
-    EXPECT_EQ(codesOf(ds), QStringList({"A1", "B1", "A2", "A3"}));
+    EXPECT_EQ(columnTexts(ds, kCode), QStringList({"A1", "B1", "A2", "A3"}));
     EXPECT_EQ(ds.statement(), Statement::table(Goods));
     EXPECT_EQ(storeErrorOf([&] { ds.setStatement(Statement::table(Sales)); }),
               QStringLiteral("Cannot change the statement of an open dataset"));

@@ -5,11 +5,6 @@
 #include "StoreTestUtil.h"
 #include "TempStore.h"
 
-using store::Dataset;
-using store::Statement;
-using store::Tables::Goods;
-using store::Tables::Sales;
-
 namespace {
 
 const QString kName = QStringLiteral("商品名称");
@@ -28,12 +23,6 @@ const char* const kNames[] = {
     "",                 // 9
     nullptr,            // 10
 };
-
-QList<qint64> keysOf(Dataset& ds) {
-    QList<qint64> out;
-    for (int i = 0; i < ds.rowCount(); ++i) out << ds.bookmarkAt(i);
-    return out;
-}
 
 }  // namespace
 

@@ -7,22 +7,10 @@
 #include "StoreTestUtil.h"
 #include "TempStore.h"
 
-using store::Dataset;
-using store::Statement;
-using store::Tables::Goods;
-using store::Tables::Sales;
-
 namespace {
 
-const QString kCode = QStringLiteral("商品编码");
 const QString kStock = QStringLiteral("库存数量");
 const QString kSold = QStringLiteral("销售数量");
-
-QStringList column(Dataset& ds, const QString& name) {
-    QStringList out;
-    for (int i = 0; i < ds.rowCount(); ++i) out << ds.textAt(i, ds.columnIndex(name));
-    return out;
-}
 
 }  // namespace
 
@@ -71,10 +59,10 @@ TEST(Transaction, FailedSecondPostRollsBackBothDatasets) {
     EXPECT_EQ(ts.cell(Sales, 1, kSold), QVariant(1.0));
     EXPECT_EQ(ts.cell(Goods, pen, kStock), QVariant(10.0));
     EXPECT_EQ(sales.rowCount(), 1);
-    EXPECT_EQ(column(sales, kSold), QStringList{"1"});
-    EXPECT_EQ(column(sales, QStringLiteral("客户姓名")), QStringList{"张伟"});
+    EXPECT_EQ(columnTexts(sales, kSold), QStringList{"1"});
+    EXPECT_EQ(columnTexts(sales, QStringLiteral("客户姓名")), QStringList{"张伟"});
     EXPECT_EQ(ts.cell(Sales, 1, QStringLiteral("客户姓名")).toString(), QStringLiteral("张伟"));
-    EXPECT_EQ(column(goods, kStock), QStringList({"10", "20"}));
+    EXPECT_EQ(columnTexts(goods, kStock), QStringList({"10", "20"}));
 
     // The connection and its datasets carry on as before.
     sales.append();
@@ -96,10 +84,10 @@ TEST(Transaction, CommitKeepsAndRollbackRestoresDeletes) {
         goods.last();
         goods.deleteCurrent();  // D
         goods.first();
-        EXPECT_EQ(column(goods, kCode), QStringList({"A", "C"}));
+        EXPECT_EQ(columnTexts(goods, kCode), QStringList({"A", "C"}));
     }
     EXPECT_EQ(ts.count(Goods), 4);
-    EXPECT_EQ(column(goods, kCode), QStringList({"A", "B", "C", "D"}));
+    EXPECT_EQ(columnTexts(goods, kCode), QStringList({"A", "B", "C", "D"}));
     EXPECT_EQ(goods.text(kCode), QStringLiteral("A")) << "the current record stays current";
     goods.moveTo(3);
     goods.deleteCurrent();
@@ -115,8 +103,8 @@ TEST(Transaction, CommitKeepsAndRollbackRestoresDeletes) {
         t.commit();
     }
     EXPECT_EQ(ts.count(Goods), 2);
-    EXPECT_EQ(column(goods, kCode), QStringList({"B", "C"}));
-    EXPECT_EQ(column(goods, kStock), QStringList({"5", "1"}));
+    EXPECT_EQ(columnTexts(goods, kCode), QStringList({"B", "C"}));
+    EXPECT_EQ(columnTexts(goods, kStock), QStringList({"5", "1"}));
     EXPECT_EQ(storeErrorOf([&] {
                   store::Connection::Transaction t1(c);
                   store::Connection::Transaction t2(c);
@@ -155,5 +143,5 @@ TEST(Transaction, RollbackAfterTheDatasetWentAwayIsHarmless) {
     // The reloaded snapshot shows the file as it was inside the transaction
     // (one row, stock 1, then deleted): nothing of the old snapshot is put back.
     EXPECT_EQ(kept.rowCount(), 1);
-    EXPECT_EQ(column(kept, kCode), QStringList({"T"}));
+    EXPECT_EQ(columnTexts(kept, kCode), QStringList({"T"}));
 }
