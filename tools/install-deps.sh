@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
-  libsqlcipher-dev libxlsxwriter-dev
+  libsqlcipher-dev libssl-dev libxlsxwriter-dev
   fonts-arphic-uming fonts-noto-cjk
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick poppler-utils
