@@ -3,7 +3,6 @@
 #include <QColor>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "GridLook.h"
 #include "NumberText.h"
@@ -13,24 +12,6 @@ namespace {
 
 bool isSum(ColumnSpec::Footer f) {
     return f == ColumnSpec::Footer::Sum || f == ColumnSpec::Footer::SumGeneral;
-}
-
-// Adds up four columns, each row by row as the rows come (nulls are NaN and
-// count as nothing); the four side by side in their own accumulators, so
-// that one column's additions need not wait for another's.
-void addUp4(const double* const* values, std::size_t rows, long double* totals) {
-    const double *a = values[0], *b = values[1], *c = values[2], *d = values[3];
-    long double ta = 0, tb = 0, tc = 0, td = 0;
-    for (std::size_t r = 0; r < rows; ++r) {
-        ta += std::isnan(a[r]) ? 0.0 : a[r];
-        tb += std::isnan(b[r]) ? 0.0 : b[r];
-        tc += std::isnan(c[r]) ? 0.0 : c[r];
-        td += std::isnan(d[r]) ? 0.0 : d[r];
-    }
-    totals[0] = ta;
-    totals[1] = tb;
-    totals[2] = tc;
-    totals[3] = td;
 }
 
 }  // namespace
@@ -47,7 +28,7 @@ DatasetModel::DatasetModel(store::Dataset& dataset, QList<ColumnSpec> columns, Q
         mapColumns();
         endResetModel();
         m_changing = false;
-        forgetSumValues();
+        invalidateSums();
     });
     connect(&m_dataset, &store::Dataset::rowAboutToBeInserted, this, [this](int i) {
         m_changing = true;
@@ -56,7 +37,7 @@ DatasetModel::DatasetModel(store::Dataset& dataset, QList<ColumnSpec> columns, Q
     connect(&m_dataset, &store::Dataset::rowInserted, this, [this] {
         endInsertRows();
         m_changing = false;
-        forgetSumValues();
+        invalidateSums();
     });
     connect(&m_dataset, &store::Dataset::rowAboutToBeRemoved, this, [this](int i) {
         m_changing = true;
@@ -65,11 +46,12 @@ DatasetModel::DatasetModel(store::Dataset& dataset, QList<ColumnSpec> columns, Q
     connect(&m_dataset, &store::Dataset::rowRemoved, this, [this] {
         endRemoveRows();
         m_changing = false;
-        forgetSumValues();
+        invalidateSums();
     });
+    connect(&m_dataset, &store::Dataset::rowAboutToChange, this, [this](int i) { takeOutRow(i); });
     connect(&m_dataset, &store::Dataset::rowChanged, this, [this](int i) {
         emit dataChanged(index(i, 0), index(i, columnCount() - 1));
-        followChangedRow(i);
+        putBackRow(i);
     });
     mapColumns();
 }
@@ -88,30 +70,35 @@ void DatasetModel::invalidateSums() {
 }
 
 // A changed row (a sale, a correction) moves each sum by the difference
-// between the row's new value and the one kept for it, instead of adding up
-// every row again. Such a difference leaves an error in the last binary
-// digits of the larger of the old sum and the values; where the new sum is
-// much smaller than that (a large row leaving a small total), the error
-// would show among the fifteen digits of the general form, so the sums are
-// added up afresh then, and after many differences in a row.
-void DatasetModel::followChangedRow(int i) {
+// between the row's old and new values instead of adding up every row again.
+// Such a difference leaves an error in the last binary digits of the larger
+// of the old sum and the values; where the new sum is much smaller than that
+// (a large row leaving a small total), the error would show among the fifteen
+// digits of the general form, so the sums are added up afresh then, and after
+// many differences in a row.
+void DatasetModel::takeOutRow(int i) {
+    m_outgoing.assign(m_columns.size(), 0.0L);
+    if (!m_hasSums || !m_sumsValid) return;
+    for (int c = 0; c < int(m_columns.size()); ++c) {
+        const int dc = m_datasetColumn[c];
+        if (!isSum(m_columns[c].footer) || dc < 0) continue;
+        m_outgoing[c] = m_dataset.numberAt(i, dc).value_or(0.0);
+    }
+}
+
+void DatasetModel::putBackRow(int i) {
     if (!m_hasSums) return;
-    if (!m_sumValuesValid) {
+    if (!m_sumsValid || m_outgoing.size() != m_sums.size()) {
         invalidateSums();
         return;
     }
-    bool afresh = !m_sumsValid;
+    bool afresh = false;
     for (int c = 0; c < int(m_columns.size()); ++c) {
-        auto& values = m_sumValues[c];
-        if (values.empty() || i < 0 || i >= int(values.size())) continue;
-        const auto v = m_dataset.numberAt(i, m_datasetColumn[c]);
-        const double was = values[i];
-        const double now = v ? *v : std::numeric_limits<double>::quiet_NaN();
-        values[i] = now;
-        if (afresh) continue;
+        const int dc = m_datasetColumn[c];
+        if (!isSum(m_columns[c].footer) || dc < 0) continue;
         const long double before = m_sums[c];
-        const long double out = std::isnan(was) ? 0.0 : was;
-        const long double in = std::isnan(now) ? 0.0 : now;
+        const long double out = m_outgoing[c];
+        const long double in = m_dataset.numberAt(i, dc).value_or(0.0);
         const long double after = before - out + in;
         const long double scale = std::max({std::fabs(before), std::fabs(out), std::fabs(in)});
         if (std::fabs(after) < scale * 1e-3L) afresh = true;
@@ -121,50 +108,19 @@ void DatasetModel::followChangedRow(int i) {
     emit footerChanged();
 }
 
-void DatasetModel::forgetSumValues() {
-    m_sumValuesValid = false;
-    invalidateSums();
-}
-
-void DatasetModel::loadSumValues() const {
-    m_sumValues.assign(m_columns.size(), {});
-    m_sumValuesValid = true;
-    const int rows = m_dataset.rowCount();
-    for (int c = 0; c < int(m_columns.size()); ++c) {
-        const int dc = m_datasetColumn[c];
-        if (!isSum(m_columns[c].footer) || dc < 0) continue;
-        auto& values = m_sumValues[c];
-        values.resize(rows);
-        for (int r = 0; r < rows; ++r) {
-            const auto v = m_dataset.numberAt(r, dc);
-            values[r] = v ? *v : std::numeric_limits<double>::quiet_NaN();
-        }
-    }
-}
-
 void DatasetModel::computeSums() const {
     m_sums.assign(m_columns.size(), 0.0L);
     m_sumsValid = true;
     m_differences = 0;
-    if (!m_dataset.isOpen()) {
-        m_sumValues.clear();
-        m_sumValuesValid = false;
-        return;
-    }
-    if (!m_sumValuesValid) loadSumValues();
-    std::vector<int> summed;
-    for (int c = 0; c < int(m_columns.size()); ++c)
-        if (!m_sumValues[c].empty()) summed.push_back(c);
-    for (std::size_t k = 0; k < summed.size(); k += 4) {
-        // A group of fewer than four repeats its first column in the spare
-        // places, whose totals are dropped.
-        const std::size_t n = std::min<std::size_t>(4, summed.size() - k);
-        const double* values[4];
-        for (std::size_t j = 0; j < 4; ++j)
-            values[j] = m_sumValues[summed[k + (j < n ? j : 0)]].data();
-        long double totals[4];
-        addUp4(values, m_sumValues[summed[k]].size(), totals);
-        for (std::size_t j = 0; j < n; ++j) m_sums[summed[k + j]] = totals[j];
+    if (!m_dataset.isOpen()) return;
+    const int rows = m_dataset.rowCount();
+    for (int c = 0; c < int(m_columns.size()); ++c) {
+        const int dc = m_datasetColumn[c];
+        if (!isSum(m_columns[c].footer) || dc < 0) continue;
+        long double total = 0;
+        for (int r = 0; r < rows; ++r)
+            if (const auto v = m_dataset.numberAt(r, dc)) total += *v;
+        m_sums[c] = total;
     }
 }
 

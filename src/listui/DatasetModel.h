@@ -52,25 +52,20 @@ signals:
 private:
     void mapColumns();
     void invalidateSums();
-    void followChangedRow(int index);
-    // After rows came or went: the kept values are read again on the next sum.
-    void forgetSumValues();
+    // A changed row moves the sums by its difference instead of a new pass.
+    void takeOutRow(int index);
+    void putBackRow(int index);
     void computeSums() const;
-    void loadSumValues() const;
 
     store::Dataset& m_dataset;
     QList<ColumnSpec> m_columns;
-    std::vector<int> m_datasetColumn;  // col column -> dataset column (-1 when absent)
+    std::vector<int> m_datasetColumn;  // list column -> dataset column (-1 when absent)
     bool m_hasSums = false;
     bool m_changing = false;
     mutable bool m_sumsValid = false;
     mutable std::vector<long double> m_sums;
-    // The summed columns' values by row (NaN for null): a changed row moves
-    // the sums by its difference to these, and adding up afresh reads these
-    // instead of the whole snapshot.
-    mutable std::vector<std::vector<double>> m_sumValues;  // by footer column
-    mutable bool m_sumValuesValid = false;
-    mutable int m_differences = 0;  // changed rows followed since the last adding up
+    std::vector<long double> m_outgoing;  // a changing row's old values, by list column
+    mutable int m_differences = 0;        // changed rows followed since the last adding up
 };
 
 }  // namespace listui

@@ -551,6 +551,7 @@ void Dataset::post() {
     } else {
         unsigned char* rec = record(m_current);
         std::vector<unsigned char> old(rec, rec + m_stride);
+        emit rowAboutToChange(m_current);
         for (int c : set) writeValue(rec, c, *m_pending[c]);
         m_pending.assign(n, std::nullopt);
         m_state = State::Browse;
@@ -559,6 +560,7 @@ void Dataset::post() {
         onRollback([this, key, old] {
             const int at = indexOf(key);
             if (at < 0) return;
+            emit rowAboutToChange(at);
             std::copy(old.begin(), old.end(), record(at));
             emit rowChanged(at);
         });

@@ -90,6 +90,7 @@ public:
 signals:
     void aboutToReset();
     void reset();
+    void rowAboutToChange(int index);  // its cells still hold the old values
     void rowChanged(int index);
     void rowAboutToBeRemoved(int index);
     void rowRemoved(int index);
